@@ -1,0 +1,19 @@
+# Cross build of the Windows program and its tests (run under Wine).
+set(VISTREL_LOADER "" CACHE FILEPATH "Loader program to embed instead of the stand-in")
+
+# Program texts are written in UTF-8 and stored as code page 936 bytes.
+add_compile_options(-finput-charset=UTF-8 -fexec-charset=GBK -Wall -Wextra)
+add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+add_link_options(-static -static-libgcc -static-libstdc++)
+
+# Every Windows program of the build runs through the Wine runner, in a prefix of its own.
+configure_file(${CMAKE_SOURCE_DIR}/cmake/wine-run ${CMAKE_BINARY_DIR}/wine-run COPYONLY)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run)
+
+include(${CMAKE_SOURCE_DIR}/cmake/libjpeg-mingw.cmake)
+
+# GoogleTest from the sources Debian ships.
+set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/_deps/googletest EXCLUDE_FROM_ALL)

@@ -1,0 +1,35 @@
+// The framework's one error type and the texts of the errors it raises.
+// Messages are 8-bit text in the system code page.
+#pragma once
+
+#include <cstdint>
+#include <exception>
+#include <string>
+
+namespace fw {
+
+class Error : public std::exception {
+public:
+    explicit Error(std::string message) : message_(std::move(message)) {}
+    const char* what() const noexcept override { return message_.c_str(); }
+    const std::string& message() const noexcept { return message_; }
+
+private:
+    std::string message_;
+};
+
+// Each framework message is formatted here and nowhere else.
+namespace errors {
+Error cannotCreateFile(const std::string& path);   // "Cannot create file %s"
+Error cannotOpenFile(const std::string& path);     // "Cannot open file %s"
+Error invalidBitmap();                             // "Bitmap image is not valid"
+Error resourceNotFound(const std::string& name);   // "Resource %s not found"
+Error failedToSetData(const std::string& name);    // "Failed to set data for '%s'"
+Error invalidDataType(const std::string& name);    // "Invalid data type for '%s'"
+Error notValidInteger(const std::string& text);    // "'%s' is not a valid integer value"
+Error jpegError(int messageCode);                  // "JPEG error #%d"
+// Input/output error for a Windows error code: "File not found", "Invalid filename", ...
+Error inOutError(std::uint32_t windowsErrorCode);
+}  // namespace errors
+
+}  // namespace fw

@@ -1,0 +1,58 @@
+#include "framework/text/path_shortening.h"
+
+#include <vector>
+
+namespace fw {
+namespace {
+
+std::vector<std::string> splitAtBackslashes(const std::string& path, const IsLeadByte& isLeadByte)
+{
+    std::vector<std::string> parts(1);
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(path[i]);
+        if (isLeadByte && isLeadByte(c) && i + 1 < path.size()) {
+            parts.back() += path.substr(i, 2);
+            ++i;
+        } else if (c == '\\') {
+            parts.emplace_back();
+        } else {
+            parts.back() += static_cast<char>(c);
+        }
+    }
+    return parts;
+}
+
+}  // namespace
+
+std::string shortenPath(const std::string& path, int maxWidth, const TextWidth& width,
+                        const IsLeadByte& isLeadByte)
+{
+    if (width(path) <= maxWidth)
+        return path;
+    std::vector<std::string> parts = splitAtBackslashes(path, isLeadByte);
+    while (parts.size() > 1 && parts.back().empty())
+        parts.pop_back();  // a trailing backslash names no folder
+    if (parts.size() < 2)
+        return path;
+
+    const std::string drive = parts.front();
+    const std::string last = parts.back();
+    std::vector<std::string> middle(parts.begin() + 1, parts.end() - 1);
+
+    std::string text = path;
+    while (!middle.empty()) {
+        middle.erase(middle.begin());
+        text = drive + "\\...\\";
+        for (const std::string& folder : middle)
+            text += folder + "\\";
+        text += last;
+        if (width(text) <= maxWidth)
+            return text;
+    }
+    text = "...\\" + last;
+    if (width(text) <= maxWidth)
+        return text;
+    return last;
+}
+
+}  // namespace fw

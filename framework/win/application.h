@@ -1,0 +1,45 @@
+// The application object: its title, its main window, the event loop, and the two boxes
+// through which the program reports to the user.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace fw {
+
+class Application {
+public:
+    static Application& instance();
+
+    // The title is the task-bar text and the caption of every message and error box.
+    void setTitle(const std::string& title);
+    const std::string& title() const { return title_; }
+
+    void setMainWindow(HWND window) { mainWindow_ = window; }
+    HWND mainWindow() const { return mainWindow_; }
+
+    // Runs the event loop until the main window is destroyed. An error escaping a handler
+    // is caught here, shown in the error box, and the loop goes on.
+    void run();
+
+    // Shows the error box for whatever is being handled in the calling catch block.
+    void showCurrentException();
+
+private:
+    Application() = default;
+    std::string title_;
+    HWND mainWindow_ = nullptr;
+};
+
+// Message box: the text, one OK button, no icon, the title as caption.
+void showMessage(const std::string& text);
+
+// Error box: stop icon, the title as caption, one OK button; a full stop is appended when
+// the message's last character sorts after ".".
+void showError(const std::string& message);
+
+// The text the error box shows for a message.
+std::string errorBoxText(const std::string& message);
+
+}  // namespace fw
