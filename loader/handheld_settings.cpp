@@ -1,0 +1,80 @@
+#include "loader/handheld_settings.h"
+
+#include <cstdlib>
+#include <sstream>
+
+namespace loader {
+
+namespace {
+
+std::string trimmed(const std::string& s)
+{
+    const auto first = s.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return {};
+    const auto last = s.find_last_not_of(" \t");
+    return s.substr(first, last - first + 1);
+}
+
+// A decimal number within [low, high]; anything else is a bad setting.
+unsigned long number(const std::string& text, unsigned long low, unsigned long high, const std::string& item)
+{
+    char* end = nullptr;
+    const unsigned long value = text.empty() || text[0] == '-' ? 0 : std::strtoul(text.c_str(), &end, 10);
+    if (!end || *end != '\0' || value < low || value > high)
+        throw BadSetting("bad value in item \"" + item + "\"");
+    return value;
+}
+
+void applyModel(HandheldSettings& settings, const std::string& value, const std::string& item)
+{
+    std::istringstream in(value);
+    std::string w, h, bits;
+    if (!std::getline(in, w, 'x') || !std::getline(in, h, 'x') || !std::getline(in, bits) || !in.eof())
+        throw BadSetting("model must be <width>x<height>x<bits>: \"" + item + "\"");
+    settings.width = static_cast<int>(number(w, 16, 4096, item));
+    settings.height = static_cast<int>(number(h, 16, 4096, item));
+    settings.bitsPerPixel = static_cast<int>(number(bits, 16, 32, item));
+    if (settings.bitsPerPixel != 16 && settings.bitsPerPixel != 24 && settings.bitsPerPixel != 32)
+        throw BadSetting("bits per pixel must be 16, 24 or 32: \"" + item + "\"");
+}
+
+}  // namespace
+
+HandheldSettings parseHandheldSettings(const std::string& text)
+{
+    HandheldSettings settings;
+    std::istringstream items(text);
+    std::string raw;
+    while (std::getline(items, raw, ',')) {
+        const std::string item = trimmed(raw);
+        if (item.empty())
+            continue;
+        const auto equals = item.find('=');
+        const std::string key = item.substr(0, equals);
+        const std::string value = equals == std::string::npos ? std::string() : item.substr(equals + 1);
+        const bool hasValue = equals != std::string::npos;
+
+        if (!hasValue && key == "none")
+            settings.attached = false;
+        else if (!hasValue && key == "hang")
+            settings.hang = true;
+        else if (!hasValue && key == "crash")
+            settings.crash = true;
+        else if (!hasValue && key == "password")
+            settings.password = true;
+        else if (hasValue && key == "model")
+            applyModel(settings, value, item);
+        else if (hasValue && key == "screen" && !value.empty())
+            settings.screenFile = value;
+        else if (hasValue && key == "delay")
+            settings.delayMs = static_cast<unsigned>(number(value, 0, 600000, item));
+        else if (hasValue && key == "noise")
+            settings.noiseBytes = number(value, 0, 100000000, item);
+        else
+            throw BadSetting("unknown item \"" + item + "\"");
+    }
+    return settings;
+}
+
+}  // namespace loader

@@ -1,0 +1,168 @@
+// JavaLoader.exe, the stand-in loader: reaches a simulated handheld (described by
+// VISTREL_HANDHELD) and saves its screen as a Windows bitmap file.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "loader/arguments.h"
+#include "loader/bitmap_file.h"
+#include "loader/exit_codes.h"
+#include "loader/handheld_settings.h"
+#include "loader/home_screen.h"
+
+namespace loader {
+namespace {
+
+// Each line goes out at once: the reader sees progress as it happens, and a loader that
+// then hangs or crashes has still delivered what it printed.
+void say(const std::string& line)
+{
+    std::fputs((line + "\n").c_str(), stdout);
+    std::fflush(stdout);
+}
+
+void sayError(const std::string& line)
+{
+    std::fputs(("Error: " + line + "\n").c_str(), stderr);
+    std::fflush(stderr);
+}
+
+std::string environmentText(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+// Extra output lines, n bytes in all (line ends included), before the capture.
+void printNoise(unsigned long bytes)
+{
+    std::string chunk;
+    unsigned long line = 0;
+    while (bytes > 0) {
+        std::string text = "debug " + std::to_string(++line) + ": handheld link statistics, all nominal";
+        if (text.size() + 1 > bytes)
+            text.resize(bytes - 1);
+        chunk += text + "\n";
+        bytes -= static_cast<unsigned long>(text.size() + 1);
+        if (chunk.size() >= 4096) {
+            std::fputs(chunk.c_str(), stdout);
+            chunk.clear();
+        }
+    }
+    std::fputs(chunk.c_str(), stdout);
+    std::fflush(stdout);
+}
+
+bool unlock(const Arguments& arguments)
+{
+    if (arguments.password)
+        return !arguments.password->empty();
+    std::fputs("Enter the handheld's password: ", stdout);
+    std::fflush(stdout);
+    char line[256];
+    if (!std::fgets(line, sizeof line, stdin))
+        return false;
+    std::string password(line);
+    while (!password.empty() && (password.back() == '\n' || password.back() == '\r'))
+        password.pop_back();
+    return !password.empty();
+}
+
+bool readFile(const std::string& path, std::vector<std::uint8_t>& bytes)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
+}
+
+bool writeFile(const std::string& path, const std::vector<std::uint8_t>& bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    return static_cast<bool>(out);
+}
+
+int run(const std::vector<std::string>& args)
+{
+    const auto arguments = parseArguments(args);
+    if (!arguments) {
+        std::fputs(kUsageText, stdout);
+        std::fflush(stdout);
+        return kUsage;
+    }
+
+    HandheldSettings handheld;
+    try {
+        handheld = parseHandheldSettings(environmentText("VISTREL_HANDHELD"));
+    } catch (const BadSetting& e) {
+        sayError(std::string("VISTREL_HANDHELD: ") + e.what());
+        return kBadSetting;
+    }
+
+    if (!arguments->usb) {
+        say("Connecting to handheld on serial port " + arguments->port + "...");
+        sayError("no handheld found on " + arguments->port);
+        return kNoHandheld;
+    }
+    say("Connecting to handheld on USB...");
+    if (!handheld.attached) {
+        sayError("no handheld found on USB");
+        return kNoHandheld;
+    }
+    if (handheld.hang)
+        Sleep(INFINITE);
+    if (handheld.crash)
+        TerminateProcess(GetCurrentProcess(), kCrashCode);
+
+    if (handheld.password && !unlock(*arguments)) {
+        std::fputs("\n", stdout);
+        sayError("no password given; the handheld stays locked");
+        return kLocked;
+    }
+    say("Connected to simulated handheld, screen " + std::to_string(handheld.width) + "x" +
+        std::to_string(handheld.height) + ", " + std::to_string(handheld.bitsPerPixel) + " bits per pixel");
+    printNoise(handheld.noiseBytes);
+    if (handheld.delayMs)
+        Sleep(handheld.delayMs);
+
+    say("Reading screen...");
+    std::vector<std::uint8_t> bitmap;
+    if (!handheld.screenFile.empty()) {
+        if (!readFile(handheld.screenFile, bitmap)) {
+            sayError("VISTREL_HANDHELD: cannot read screen file " + handheld.screenFile);
+            return kBadSetting;
+        }
+    } else {
+        SYSTEMTIME now;
+        GetLocalTime(&now);
+        bitmap = encodeBitmapFile(drawHomeScreen(handheld.width, handheld.height, now), handheld.bitsPerPixel);
+    }
+    if (!writeFile(arguments->screenshotFile, bitmap)) {
+        DeleteFileA(arguments->screenshotFile.c_str());
+        sayError("cannot write " + arguments->screenshotFile);
+        return kCannotWrite;
+    }
+    say("Screen saved to " + arguments->screenshotFile + " (" + std::to_string(bitmap.size()) + " bytes)");
+    return kSaved;
+}
+
+}  // namespace
+}  // namespace loader
+
+int main(int argc, char** argv)
+{
+    try {
+        return loader::run(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "Error: %s\n", e.what());
+        return loader::kCannotWrite;
+    }
+}
