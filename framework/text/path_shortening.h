@@ -4,10 +4,11 @@
 #include <functional>
 #include <string>
 
+#include "framework/text/path_parts.h"
+
 namespace fw {
 
 using TextWidth = std::function<int(const std::string&)>;
-using IsLeadByte = std::function<bool(unsigned char)>;
 
 // While the text is wider than maxWidth, the folder names after the drive are replaced
 // one at a time, from the left, by "..." (C:\one\two\three -> C:\...\two\three ->

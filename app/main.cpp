@@ -1,0 +1,24 @@
+// Entry point: names the application, creates the main window and runs the event loop.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "framework/win/application.h"
+#include "ui/formmain.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+{
+    fw::Application& application = fw::Application::instance();
+    try {
+        INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
+        InitCommonControlsEx(&controls);
+        application.setTitle("Vistrel 1.2");
+        TForm_Main form;
+        application.setMainWindow(form.hwnd());
+        ShowWindow(form.hwnd(), SW_SHOWNORMAL);
+        form.ButtonSnap.setFocus();
+        application.run();
+    } catch (...) {
+        application.showCurrentException();
+    }
+    return 0;
+}

@@ -1,0 +1,195 @@
+#include "framework/win/controls/directory_list_box.h"
+
+#include <algorithm>
+
+#include "framework/error.h"
+#include "framework/text/path_parts.h"
+#include "framework/text/path_shortening.h"
+#include "framework/win/controls/label.h"
+#include "framework/win/font.h"
+#include "framework/win/gdi.h"
+#include "framework/win/handle.h"
+
+namespace fw {
+namespace {
+
+struct FindTraits {
+    static HANDLE invalid() { return INVALID_HANDLE_VALUE; }
+    static void close(HANDLE h) { FindClose(h); }
+};
+using UniqueFind = UniqueResource<HANDLE, FindTraits>;
+
+bool isLeadByte(unsigned char c)
+{
+    return IsDBCSLeadByte(c) != FALSE;
+}
+
+bool lessIgnoringCase(const std::string& a, const std::string& b)
+{
+    return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1) ==
+           CSTR_LESS_THAN;
+}
+
+bool equalIgnoringCase(const std::string& a, const std::string& b)
+{
+    return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1) ==
+           CSTR_EQUAL;
+}
+
+std::string withBackslash(const std::string& folder)
+{
+    return !folder.empty() && folder.back() == '\\' ? folder : folder + "\\";
+}
+
+std::vector<std::string> subfolders(const std::string& folder)
+{
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    UniqueFind find(FindFirstFileA((withBackslash(folder) + "*").c_str(), &found));
+    if (!find)
+        return names;
+    do {
+        const std::string name = found.cFileName;
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && name != "." && name != "..")
+            names.push_back(name);
+    } while (FindNextFileA(find.get(), &found));
+    std::sort(names.begin(), names.end(), lessIgnoringCase);
+    return names;
+}
+
+}  // namespace
+
+std::string currentDirectory()
+{
+    std::string buffer(MAX_PATH, '\0');
+    DWORD length = GetCurrentDirectoryA(static_cast<DWORD>(buffer.size()), buffer.data());
+    if (length >= buffer.size()) {
+        buffer.resize(length);
+        length = GetCurrentDirectoryA(static_cast<DWORD>(buffer.size()), buffer.data());
+    }
+    buffer.resize(length);
+    return buffer;
+}
+
+void DirectoryListBox::create(HWND parent, const Bounds& bounds, HFONT font)
+{
+    Control::create(parent, "LISTBOX", "",
+                    WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED |
+                        LBS_NOINTEGRALHEIGHT,
+                    WS_EX_CLIENTEDGE, bounds, font);
+    SendMessageA(hwnd(), LB_SETITEMHEIGHT, 0, kItemHeight);
+    width_ = bounds.width;
+    directory_ = currentDirectory();
+    rebuild();
+}
+
+void DirectoryListBox::setDirectory(const std::string& path)
+{
+    if (!SetCurrentDirectoryA(path.c_str()))
+        throw errors::inOutError(GetLastError());
+    const std::string entered = currentDirectory();
+    const bool changed = !equalIgnoringCase(entered, directory_);
+    directory_ = entered;
+    rebuild();
+    if (changed && onChange)
+        onChange();
+}
+
+void DirectoryListBox::setPathLabel(Label* label)
+{
+    pathLabel_ = label;
+    updatePathLabel();
+}
+
+void DirectoryListBox::rebuild()
+{
+    items_.clear();
+    // The root, each folder on the way down, then the current folder's subfolders.
+    std::string path;
+    int level = 0;
+    for (const std::string& name : splitAtBackslashes(directory_, isLeadByte)) {
+        if (name.empty())
+            continue;
+        path = level == 0 ? name + "\\" : withBackslash(path) + name;
+        items_.push_back({path, level == 0 ? name + "\\" : name, level});
+        ++level;
+    }
+    const int current = static_cast<int>(items_.size()) - 1;
+    for (const std::string& name : subfolders(directory_))
+        items_.push_back({withBackslash(directory_) + name, name, level});
+
+    SendMessageA(hwnd(), WM_SETREDRAW, FALSE, 0);
+    SendMessageA(hwnd(), LB_RESETCONTENT, 0, 0);
+    for (std::size_t i = 0; i < items_.size(); ++i)
+        SendMessageA(hwnd(), LB_ADDSTRING, 0, static_cast<LPARAM>(i));
+    SendMessageA(hwnd(), LB_SETCURSEL, current, 0);
+    SendMessageA(hwnd(), WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(hwnd(), nullptr, TRUE);
+
+    updatePathLabel();
+    if (onDriveShown && !directory_.empty())
+        onDriveShown(directory_[0]);
+}
+
+void DirectoryListBox::updatePathLabel()
+{
+    if (!pathLabel_)
+        return;
+    const HFONT labelFont = pathLabel_->font();
+    const auto width = [labelFont](const std::string& text) {
+        return static_cast<int>(measureText(labelFont, text).cx);
+    };
+    pathLabel_->setCaption(shortenPath(directory_, width_, width, isLeadByte));
+}
+
+void DirectoryListBox::enterSelected()
+{
+    const LRESULT selected = SendMessageA(hwnd(), LB_GETCURSEL, 0, 0);
+    if (selected < 0 || static_cast<std::size_t>(selected) >= items_.size())
+        return;
+    setDirectory(items_[static_cast<std::size_t>(selected)].path);
+}
+
+void DirectoryListBox::handleCommand(WORD notification)
+{
+    if (notification == LBN_DBLCLK)
+        enterSelected();
+}
+
+bool DirectoryListBox::handleEnterKey()
+{
+    enterSelected();
+    return true;
+}
+
+bool DirectoryListBox::handleDrawItem(const DRAWITEMSTRUCT& item)
+{
+    if (item.itemID == static_cast<UINT>(-1) || item.itemID >= items_.size())
+        return true;
+    const Item& entry = items_[item.itemID];
+    const bool selected = (item.itemState & ODS_SELECTED) != 0;
+    const HDC dc = item.hDC;
+    FillRect(dc, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+
+    // A small folder glyph, indented by depth.
+    const int left = item.rcItem.left + 2 + entry.level * 8;
+    const int top = item.rcItem.top + 3;
+    UniqueGdiObject folderBrush(CreateSolidBrush(RGB(0xE8, 0xC0, 0x50)));
+    RECT tab{left, top, left + 5, top + 2};
+    RECT body{left, top + 2, left + 12, top + 11};
+    FillRect(dc, &tab, static_cast<HBRUSH>(folderBrush.get()));
+    FillRect(dc, &body, static_cast<HBRUSH>(folderBrush.get()));
+    FrameRect(dc, &body, GetSysColorBrush(COLOR_BTNSHADOW));
+
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+    RECT text = item.rcItem;
+    text.left = left + 16;
+    DrawTextA(dc, entry.name.c_str(), static_cast<int>(entry.name.size()), &text,
+              DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    if (item.itemState & ODS_FOCUS)
+        DrawFocusRect(dc, &item.rcItem);
+    return true;
+}
+
+}  // namespace fw

@@ -1,0 +1,17 @@
+// Multi-line text that only collects entries; the program keeps it hidden.
+#pragma once
+
+#include "framework/win/control.h"
+
+namespace fw {
+
+class Memo : public Control {
+public:
+    void create(HWND parent, const Bounds& bounds, HFONT font, bool visible);
+    // Adds the text as a new entry (a new line) and repaints.
+    void appendEntry(const std::string& text);
+    // Every entry, each ended by CR LF.
+    std::string contents() const { return text(); }
+};
+
+}  // namespace fw

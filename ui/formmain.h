@@ -1,0 +1,53 @@
+// The main window: every control the user works with, and one handler per event.
+#pragma once
+
+#include <cstdint>
+
+#include "framework/win/controls/button.h"
+#include "framework/win/controls/directory_list_box.h"
+#include "framework/win/controls/drive_combo_box.h"
+#include "framework/win/controls/edit.h"
+#include "framework/win/controls/label.h"
+#include "framework/win/controls/memo.h"
+#include "framework/win/controls/picture_box.h"
+#include "framework/win/form.h"
+
+class TForm_Main : public fw::Form {
+public:
+    // Creates the window at its designed position with all its controls, then runs
+    // FormCreate. An error in FormCreate is shown and the window stays where it is.
+    TForm_Main();
+
+    // Controls, in tab order first, then those the user does not tab to.
+    fw::Button ButtonSnap;
+    fw::Edit EditSnapName;
+    fw::DriveComboBox DriveComboBox1;
+    fw::DirectoryListBox DirectoryListBox1;
+    fw::Button ButtonDesktop;
+    fw::Memo Memo1;
+    fw::Label Label1;
+    fw::Label LabelPath;
+    fw::Label Label2;
+    fw::PictureBox Image1;
+
+    void FormCreate();
+    void FormClose();
+    void DirectoryListBox1Change();
+    void ButtonDesktopClick();
+    void EditSnapNameChange();
+    void ButtonSnapClick();
+
+    std::int32_t captureCount() const { return captureCount_; }
+
+protected:
+    void formClose() override { FormClose(); }
+
+private:
+    void createControls();
+    // The capture count: 0 at start, the stored number after FormCreate, back to 0 at each
+    // change of prefix, one more at each capture that got a bitmap.
+    std::int32_t captureCount_ = 0;
+};
+
+// The main window, set before its FormCreate runs.
+extern TForm_Main* Form_Main;
