@@ -30,7 +30,7 @@ void plantValue(const std::string& name, DWORD type, const std::string& bytes);
 RawValue rawValue(const std::string& name);
 
 // Replaces the store key's access list by an empty one, so that nobody can open it with
-// full access; restoreAccess() undoes it. Answers whether the system took the list.
+// full access; restoreAccessToStoreKey() undoes it. Answers whether the system took the list.
 bool denyAccessToStoreKey();
 void restoreAccessToStoreKey();
 
