@@ -17,3 +17,6 @@ set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/_deps/googletest EXCLUDE_FROM_ALL)
+# GoogleTest's own literals (such as "µs") have no code page 936 form.
+target_compile_options(gtest PRIVATE -fexec-charset=UTF-8)
+target_compile_options(gmock PRIVATE -fexec-charset=UTF-8)

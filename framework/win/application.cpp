@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "framework/error.h"
+#include "framework/win/control.h"
 
 namespace fw {
 
@@ -21,9 +22,20 @@ void Application::run()
 {
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        // Dialog navigation: Tab between controls, Enter presses the default button.
-        if (mainWindow_ && IsDialogMessageA(mainWindow_, &msg))
+        try {
+            // Enter acts on the focused control (presses a button, enters a folder) before
+            // the dialog navigation below would take it.
+            if (msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN)
+                if (Control* control = Control::fromHandle(msg.hwnd))
+                    if (control->handleEnterKey())
+                        continue;
+            // Tab and the arrow keys move between the main window's controls.
+            if (mainWindow_ && IsDialogMessageA(mainWindow_, &msg))
+                continue;
+        } catch (...) {
+            showCurrentException();
             continue;
+        }
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
@@ -43,17 +55,37 @@ void Application::showCurrentException()
 
 namespace {
 
+std::function<void(const BoxRequest&)>& boxHandler()
+{
+    static std::function<void(const BoxRequest&)> handler;
+    return handler;
+}
+
 HWND boxOwner()
 {
     const HWND main = Application::instance().mainWindow();
     return main && IsWindowVisible(main) ? main : nullptr;
 }
 
+void showBox(const std::string& text, UINT style)
+{
+    const std::string& caption = Application::instance().title();
+    if (boxHandler())
+        boxHandler()({caption, text, style});
+    else
+        MessageBoxA(boxOwner(), text.c_str(), caption.c_str(), style);
+}
+
 }  // namespace
+
+void setBoxHandler(std::function<void(const BoxRequest&)> handler)
+{
+    boxHandler() = std::move(handler);
+}
 
 void showMessage(const std::string& text)
 {
-    MessageBoxA(boxOwner(), text.c_str(), Application::instance().title().c_str(), MB_OK);
+    showBox(text, MB_OK);
 }
 
 std::string errorBoxText(const std::string& message)
@@ -65,8 +97,7 @@ std::string errorBoxText(const std::string& message)
 
 void showError(const std::string& message)
 {
-    MessageBoxA(boxOwner(), errorBoxText(message).c_str(), Application::instance().title().c_str(),
-                MB_OK | MB_ICONSTOP);
+    showBox(errorBoxText(message), MB_OK | MB_ICONSTOP);
 }
 
 }  // namespace fw

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 namespace fw {
@@ -31,6 +32,16 @@ private:
     std::string title_;
     HWND mainWindow_ = nullptr;
 };
+
+// A box as the program asked for it: caption, text and MessageBox style.
+struct BoxRequest {
+    std::string caption;
+    std::string text;
+    UINT style;
+};
+// For tests of code that reports through boxes: while a handler is set, boxes are handed
+// to it instead of being shown. An empty handler shows them again.
+void setBoxHandler(std::function<void(const BoxRequest&)> handler);
 
 // Message box: the text, one OK button, no icon, the title as caption.
 void showMessage(const std::string& text);
