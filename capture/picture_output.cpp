@@ -1,0 +1,33 @@
+#include "capture/picture_output.h"
+
+#include "framework/error.h"
+#include "framework/graphics/bitmap_reader.h"
+#include "framework/graphics/jpeg_writer.h"
+#include "framework/win/file_io.h"
+
+namespace capture {
+namespace {
+
+// No bitmap the reader accepts is larger: its pixel rows take at most 4 bytes per decoded
+// pixel (4/3 of the decoded size), and headers, masks and palette fit in 64 KiB.
+constexpr std::uint64_t kLargestBitmapFile = fw::kMaxDecodedBitmapBytes / 3 * 4 + 64 * 1024;
+
+}  // namespace
+
+fw::PixelImage loadCaptureBitmap(const std::string& path)
+{
+    const fw::UniqueFile file = fw::openForReading(path, FILE_SHARE_READ);
+    const std::uint64_t size = fw::fileSize(file.get());
+    if (size > kLargestBitmapFile)
+        throw fw::errors::invalidBitmap();
+    const std::vector<std::uint8_t> bytes = fw::readBytes(file.get(), static_cast<std::size_t>(size));
+    return fw::readBitmap(bytes.data(), bytes.size());
+}
+
+void saveJpeg(const fw::PixelImage& image, const std::string& outputPath)
+{
+    const std::vector<std::uint8_t> jpeg = fw::encodeJpeg(image);
+    fw::replaceFile(outputPath, jpeg.data(), jpeg.size());
+}
+
+}  // namespace capture

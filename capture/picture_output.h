@@ -1,0 +1,21 @@
+// The picture output of a capture: the loader's bitmap read into pixels, and the pixels
+// saved as a JPEG file.
+#pragma once
+
+#include "framework/graphics/pixel_image.h"
+
+#include <string>
+
+namespace capture {
+
+// Reads the bitmap file at `path` (other readers allowed, writers refused). Raises
+// "Cannot open file <path>" or "Bitmap image is not valid".
+fw::PixelImage loadCaptureBitmap(const std::string& path);
+
+// Compresses the picture as a baseline JPEG at quality 90 and puts it at `outputPath`,
+// replacing any file there without asking. Everything is compressed before the file is
+// touched, so a failure ("JPEG error #n", "Cannot create file <outputPath>") leaves an
+// earlier file at that path as it was.
+void saveJpeg(const fw::PixelImage& image, const std::string& outputPath);
+
+}  // namespace capture

@@ -1,0 +1,111 @@
+#include "framework/win/file_io.h"
+
+#include "framework/error.h"
+
+namespace fw {
+namespace {
+
+// The folder part of a path, with its last separator, or "." when there is none. Paths are
+// in the system code page, where a backslash byte may be the second half of a character.
+std::string folderOf(const std::string& path)
+{
+    std::size_t afterLastSeparator = 0;
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        if (IsDBCSLeadByte(static_cast<BYTE>(path[i])) && i + 1 < path.size())
+            ++i;
+        else if (path[i] == '\\' || path[i] == '/')
+            afterLastSeparator = i + 1;
+    }
+    return afterLastSeparator == 0 ? std::string(".") : path.substr(0, afterLastSeparator);
+}
+
+// A temporary file that is deleted unless it was moved into place.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(std::string path) : path_(std::move(path)) {}
+    ~TemporaryFile()
+    {
+        if (!path_.empty())
+            DeleteFileA(path_.c_str());
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    const std::string& path() const { return path_; }
+    void keep() { path_.clear(); }
+
+private:
+    std::string path_;
+};
+
+bool writeAll(HANDLE file, const std::uint8_t* data, std::size_t size)
+{
+    while (size > 0) {
+        const DWORD chunk = size > (1u << 30) ? (1u << 30) : static_cast<DWORD>(size);
+        DWORD written = 0;
+        if (!WriteFile(file, data, chunk, &written, nullptr) || written == 0)
+            return false;
+        data += written;
+        size -= written;
+    }
+    return true;
+}
+
+}  // namespace
+
+UniqueFile openForReading(const std::string& path, DWORD shareMode)
+{
+    UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, shareMode, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!file)
+        throw errors::cannotOpenFile(path);
+    return file;
+}
+
+std::uint64_t fileSize(HANDLE file)
+{
+    LARGE_INTEGER size;
+    if (!GetFileSizeEx(file, &size))
+        throw errors::inOutError(GetLastError());
+    return static_cast<std::uint64_t>(size.QuadPart);
+}
+
+std::vector<std::uint8_t> readBytes(HANDLE file, std::size_t size)
+{
+    std::vector<std::uint8_t> bytes(size);
+    std::size_t done = 0;
+    while (done < size) {
+        const std::size_t left = size - done;
+        const DWORD chunk = left > (1u << 30) ? (1u << 30) : static_cast<DWORD>(left);
+        DWORD read = 0;
+        if (!ReadFile(file, bytes.data() + done, chunk, &read, nullptr))
+            throw errors::inOutError(GetLastError());
+        if (read == 0)
+            throw errors::inOutError(ERROR_HANDLE_EOF);
+        done += read;
+    }
+    return bytes;
+}
+
+void replaceFile(const std::string& path, const std::uint8_t* data, std::size_t size)
+{
+    // Windows will not move a file over a read-only one, but Wine will; ask first so that a
+    // read-only picture is kept everywhere.
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        throw errors::cannotCreateFile(path);
+    char temporaryName[MAX_PATH];
+    if (!GetTempFileNameA(folderOf(path).c_str(), "vst", 0, temporaryName))  // creates it, empty
+        throw errors::cannotCreateFile(path);
+    TemporaryFile temporary(temporaryName);
+    {
+        UniqueFile file(CreateFileA(temporary.path().c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file || !writeAll(file.get(), data, size) || !FlushFileBuffers(file.get()))
+            throw errors::cannotCreateFile(path);
+    }
+    if (!MoveFileExA(temporary.path().c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        throw errors::cannotCreateFile(path);
+    temporary.keep();
+}
+
+}  // namespace fw
