@@ -14,8 +14,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
         application.setTitle("Vistrel 1.2");
         TForm_Main form;
         application.setMainWindow(form.hwnd());
-        ShowWindow(form.hwnd(), SW_SHOWNORMAL);
-        form.ButtonSnap.setFocus();
+        form.show();
         application.run();
     } catch (...) {
         application.showCurrentException();

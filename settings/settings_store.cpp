@@ -3,6 +3,25 @@
 #include "framework/text/int_text.h"
 
 namespace settings {
+namespace {
+std::function<void(const std::string&)>& writeObserver()
+{
+    static std::function<void(const std::string&)> observer;
+    return observer;
+}
+}  // namespace
+
+void SettingsStore::setWriteObserver(std::function<void(const std::string&)> observer)
+{
+    writeObserver() = std::move(observer);
+}
+
+void SettingsStore::writeText(const std::string& name, const std::string& text)
+{
+    key_.writeText(name, text);
+    if (writeObserver())
+        writeObserver()(name);
+}
 
 SettingsStore::SettingsStore()
 {
@@ -16,7 +35,7 @@ std::int32_t SettingsStore::readCount() const
 
 void SettingsStore::writeCount(std::int32_t count)
 {
-    key_.writeText(kCount, fw::toDecimal(count));
+    writeText(kCount, fw::toDecimal(count));
 }
 
 }  // namespace settings

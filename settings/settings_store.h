@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "framework/win/registry.h"
@@ -27,11 +28,15 @@ public:
 
     bool has(const std::string& name) const { return key_.valueExists(name); }
     std::string readText(const std::string& name) const { return key_.readText(name); }
-    void writeText(const std::string& name, const std::string& text) { key_.writeText(name, text); }
+    void writeText(const std::string& name, const std::string& text);
 
     // The stored capture count; raises notValidInteger when the text is not an integer.
     std::int32_t readCount() const;
     void writeCount(std::int32_t count);
+
+    // For tests that must tell one write from two of the same text: while set, it is told
+    // the name of every value a store has written.
+    static void setWriteObserver(std::function<void(const std::string& name)> observer);
 
 private:
     fw::RegistryKey key_;

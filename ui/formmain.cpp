@@ -22,6 +22,12 @@ TForm_Main::TForm_Main()
     }
 }
 
+void TForm_Main::show()
+{
+    ShowWindow(hwnd(), SW_SHOWNORMAL);
+    ButtonSnap.setFocus();
+}
+
 void TForm_Main::createControls()
 {
     namespace L = ui::layout;

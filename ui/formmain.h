@@ -18,6 +18,9 @@ public:
     // FormCreate. An error in FormCreate is shown and the window stays where it is.
     TForm_Main();
 
+    // Shows the window with the focus on ButtonSnap, first in tab order.
+    void show();
+
     // Controls, in tab order first, then those the user does not tab to.
     fw::Button ButtonSnap;
     fw::Edit EditSnapName;

@@ -4,7 +4,7 @@
 
 #include "framework/error.h"
 #include "settings/settings_store.h"
-#include "tests/win/settings/store_key.h"
+#include "tests/win/support/store_key.h"
 
 namespace {
 

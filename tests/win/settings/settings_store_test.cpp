@@ -5,7 +5,7 @@
 #include <climits>
 
 #include "framework/error.h"
-#include "tests/win/settings/store_key.h"
+#include "tests/win/support/store_key.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tests/win/settings/store_key.h"
+#include "tests/win/support/store_key.h"
 
 #include <stdexcept>
 #include <vector>

@@ -1,0 +1,119 @@
+#include <windows.h>
+
+#include "tests/win/ui/form_fixture.h"
+
+namespace {
+
+std::string className(HWND window)
+{
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+RECT clientRect(HWND parent, HWND child)
+{
+    RECT r;
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+TEST_F(FormMainTest, TheWindowHasItsSizeCaptionAndBorder)
+{
+    TForm_Main& f = open();
+    RECT client;
+    GetClientRect(f.hwnd(), &client);
+    EXPECT_EQ(client.right, 825);
+    EXPECT_EQ(client.bottom, 503);
+    char caption[128] = {};
+    GetWindowTextA(f.hwnd(), caption, sizeof caption);
+    // The caption's code page 936 bytes.
+    EXPECT_EQ(std::string(caption),
+              "BlackBerry\xC6\xC1\xC4\xBB\xD7\xA5\xCD\xBC\xB9\xA4\xBE\xDF-TOVEKA\xD7\xA8\xD3\xC3\xB0\xE6");
+    const LONG style = GetWindowLongA(f.hwnd(), GWL_STYLE);
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_TRUE(style & WS_MINIMIZEBOX);
+    EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+    EXPECT_FALSE(style & WS_THICKFRAME);
+    EXPECT_EQ(GetActiveWindow(), f.hwnd());
+}
+
+TEST_F(FormMainTest, EveryControlStandsWhereTheLayoutPutsIt)
+{
+    TForm_Main& f = open();
+    const struct {
+        HWND window;
+        const char* windowClass;
+        RECT bounds;  // right/bottom of -1: sized to the text or by the control itself
+        std::string text;
+        bool visible;
+    } cases[] = {
+        {f.Label1.hwnd(), "Static", {16, 16, -1, -1}, "\xC9\xE8\xD6\xC3\xD7\xA5\xC8\xA1\xCD\xBC\xC6\xAC\xCE\xC4\xBC\xFE\xC3\xFB          ", true},
+        {f.EditSnapName.hwnd(), "Edit", {24, 40, 145, 61}, "hhshot", true},
+        {f.LabelPath.hwnd(), "Static", {8, 80, -1, -1}, f.LabelPath.caption(), true},
+        {f.ButtonDesktop.hwnd(), "Button", {24, 104, 137, 129}, "\xD7\xA5\xCD\xBC\xB4\xE6\xB5\xBD\xD7\xC0\xC3\xE6", true},
+        {f.ButtonSnap.hwnd(), "Button", {48, 144, 123, 169}, "\xC1\xA2\xBC\xB4\xD7\xA5\xCD\xBC", true},
+        {f.Memo1.hwnd(), "Edit", {16, 168, 33, 185}, "", false},
+        {f.DriveComboBox1.hwnd(), "ComboBox", {176, 16, 321, -1}, f.DriveComboBox1.text(), true},
+        {f.DirectoryListBox1.hwnd(), "ListBox", {176, 40, 321, 177}, "", true},
+        {f.Image1.hwnd(), "VistrelPictureBox", {336, 16, 817, 497}, "", true},
+        {f.Label2.hwnd(), "Static", {8, 464, -1, -1}, f.Label2.caption(), true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.windowClass + std::string(" at ") + std::to_string(c.bounds.left) + "," +
+                     std::to_string(c.bounds.top));
+        EXPECT_EQ(className(c.window), c.windowClass);
+        const RECT r = clientRect(f.hwnd(), c.window);
+        EXPECT_EQ(r.left, c.bounds.left);
+        EXPECT_EQ(r.top, c.bounds.top);
+        if (c.bounds.right >= 0)
+            EXPECT_EQ(r.right, c.bounds.right);
+        if (c.bounds.bottom >= 0)
+            EXPECT_EQ(r.bottom, c.bounds.bottom);
+        char text[256] = {};
+        GetWindowTextA(c.window, text, sizeof text);
+        EXPECT_EQ(std::string(text), c.text);
+        EXPECT_EQ(IsWindowVisible(c.window) != FALSE, c.visible);
+    }
+    EXPECT_EQ(SendMessageA(f.DirectoryListBox1.hwnd(), LB_GETITEMHEIGHT, 0, 0), 16);
+    EXPECT_EQ(f.DirectoryListBox1.directory(), folder().path());
+}
+
+TEST_F(FormMainTest, LabelsAreSizedToTheirText)
+{
+    TForm_Main& f = open();
+    for (fw::Label* label : {&f.Label1, &f.LabelPath, &f.Label2}) {
+        const SIZE size = fw::measureText(label->font(), label->caption());
+        RECT r;
+        GetWindowRect(label->hwnd(), &r);
+        EXPECT_EQ(r.right - r.left, size.cx) << label->caption();
+        EXPECT_EQ(r.bottom - r.top, size.cy) << label->caption();
+    }
+}
+
+TEST_F(FormMainTest, TheFocusStartsOnTheCaptureButtonAndTabFollowsTheTabOrder)
+{
+    TForm_Main& f = open();
+    EXPECT_EQ(GetFocus(), f.ButtonSnap.hwnd());
+    const std::vector<HWND> order = {f.ButtonSnap.hwnd(), f.EditSnapName.hwnd(), f.DriveComboBox1.hwnd(),
+                                     f.DirectoryListBox1.hwnd(), f.ButtonDesktop.hwnd()};
+    HWND at = order[0];
+    for (std::size_t i = 1; i <= order.size(); ++i) {
+        at = GetNextDlgTabItem(f.hwnd(), at, FALSE);
+        EXPECT_EQ(at, order[i % order.size()]) << i;  // the hidden log is passed over
+    }
+}
+
+TEST_F(FormMainTest, ThePathLabelShowsTheFolderShortenedToTheListWidth)
+{
+    const std::string deep = folder().makeSubfolder("a rather long folder name\\another long folder name\\last");
+    testing_support::plantValue("snappath", REG_SZ, sz(deep));
+    TForm_Main& f = open();
+    const std::string shown = f.LabelPath.caption();
+    EXPECT_LE(fw::measureText(f.LabelPath.font(), shown).cx, 145);
+    EXPECT_NE(shown.find("...\\"), std::string::npos) << shown;
+    EXPECT_EQ(shown.substr(shown.size() - 5), "\\last");
+}
+
+}  // namespace
