@@ -103,4 +103,11 @@ void TForm_Main::EditSnapNameChange()
 
 void TForm_Main::ButtonSnapClick()
 {
+    capture::captureScreen(*this, loaderBoundMs);
+}
+
+void TForm_Main::storeCaptureCount(std::int32_t count)
+{
+    settings::SettingsStore store;
+    store.writeCount(count);
 }

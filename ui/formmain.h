@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "capture/capture_command.h"
 #include "framework/win/controls/button.h"
 #include "framework/win/controls/directory_list_box.h"
 #include "framework/win/controls/drive_combo_box.h"
@@ -12,7 +13,7 @@
 #include "framework/win/controls/picture_box.h"
 #include "framework/win/form.h"
 
-class TForm_Main : public fw::Form {
+class TForm_Main : public fw::Form, private capture::CaptureWindow {
 public:
     // Creates the window at its designed position with all its controls, then runs
     // FormCreate. An error in FormCreate is shown and the window stays where it is.
@@ -40,13 +41,37 @@ public:
     void EditSnapNameChange();
     void ButtonSnapClick();
 
-    std::int32_t captureCount() const { return captureCount_; }
+    std::int32_t captureCount() const override { return captureCount_; }
+    // How long a capture waits for the loader; tests shorten it.
+    unsigned long loaderBoundMs = capture::kLoaderRunBoundMs;
 
 protected:
     void formClose() override { FormClose(); }
 
 private:
     void createControls();
+
+    // What the capture command reads and shows.
+    void setCaptureEnabled(bool enabled) override { ButtonSnap.setEnabled(enabled); }
+    std::string saveFolder() const override { return DirectoryListBox1.directory(); }
+    std::string namePrefix() const override { return EditSnapName.text(); }
+    void setCaptureCount(std::int32_t count) override { captureCount_ = count; }
+    void storeCaptureCount(std::int32_t count) override;
+    capture::LoaderLog& loaderLog() override { return memoLog_; }
+    void showPreview(const fw::PixelImage& picture) override { Image1.setPicture(picture); }
+    void showSavedPath(const std::string& path) override { Label2.setCaption(path); }
+
+    // The loader's output goes into the hidden log, one entry per read.
+    class MemoLog : public capture::LoaderLog {
+    public:
+        explicit MemoLog(fw::Memo& memo) : memo_(memo) {}
+        void append(const std::string& text) override { memo_.appendEntry(text); }
+
+    private:
+        fw::Memo& memo_;
+    };
+    MemoLog memoLog_{Memo1};
+
     // The capture count: 0 at start, the stored number after FormCreate, back to 0 at each
     // change of prefix, one more at each capture that got a bitmap.
     std::int32_t captureCount_ = 0;

@@ -1,0 +1,294 @@
+#include <windows.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "capture/capture_command.h"
+#include "framework/win/handle.h"
+#include "tests/win/ui/form_fixture.h"
+
+using testing_support::plantValue;
+
+namespace {
+
+constexpr char kStagedLoader[] = "c:\\temp\\JavaLoader.exe";
+constexpr char kCaptureBitmap[] = "c:\\temp\\tmpsnap.bmp";
+
+bool exists(const std::string& path)
+{
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::string readFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void writeFile(const std::string& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// Width and height from a JPEG's baseline frame header.
+SIZE jpegSize(const std::string& jpeg)
+{
+    for (std::size_t i = 2; i + 9 < jpeg.size();) {
+        if (static_cast<unsigned char>(jpeg[i]) != 0xFF)
+            break;
+        const unsigned char marker = static_cast<unsigned char>(jpeg[i + 1]);
+        const std::size_t length = (static_cast<unsigned char>(jpeg[i + 2]) << 8) | static_cast<unsigned char>(jpeg[i + 3]);
+        if (marker == 0xC0) {
+            const auto byte = [&](std::size_t at) { return static_cast<unsigned char>(jpeg[at]); };
+            return {(byte(i + 7) << 8) | byte(i + 8), (byte(i + 5) << 8) | byte(i + 6)};
+        }
+        i += 2 + length;
+    }
+    return {0, 0};
+}
+
+class CaptureTest : public FormMainTest {
+protected:
+    void SetUp() override
+    {
+        FormMainTest::SetUp();
+        handheld("");
+        testing_support::removeTree("c:\\temp");
+        DeleteFileA("c:\\temp");
+        shots = folder().makeSubfolder("shots");
+        plantValue("snappath", REG_SZ, sz(shots));
+    }
+
+    void TearDown() override
+    {
+        handheld("");
+        FormMainTest::TearDown();
+    }
+
+    // The simulated handheld the loader finds.
+    static void handheld(const char* items) { SetEnvironmentVariableA("VISTREL_HANDHELD", items); }
+
+    // A press of the capture button, as the window delivers it.
+    void pressCapture()
+    {
+        const HWND button = form->ButtonSnap.hwnd();
+        SendMessageA(form->hwnd(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+                     reinterpret_cast<LPARAM>(button));
+    }
+
+    std::string shot(const std::string& name) const { return shots + "\\" + name; }
+
+    std::string shots;
+};
+
+TEST_F(CaptureTest, TwoGoodCapturesMakeTwoNumberedPictures)
+{
+    plantValue("jishu", REG_SZ, sz("4"));
+    TForm_Main& f = open();
+    pressCapture();
+    pressCapture();
+    EXPECT_TRUE(boxes.boxes.empty()) << boxes.boxes[0].text;
+    for (const char* name : {"hhshot5.jpg", "hhshot6.jpg"}) {
+        const SIZE size = jpegSize(readFile(shot(name)));
+        EXPECT_EQ(size.cx, 480) << name;
+        EXPECT_EQ(size.cy, 360) << name;
+    }
+    EXPECT_FALSE(exists(shot("hhshot7.jpg")));
+    EXPECT_EQ(stored("jishu"), sz("6"));
+    EXPECT_EQ(f.captureCount(), 6);
+    EXPECT_EQ(f.Label2.caption(), shot("hhshot6.jpg"));
+    EXPECT_TRUE(f.Image1.hasPicture());
+    EXPECT_FALSE(exists(kStagedLoader));
+    EXPECT_FALSE(exists(kCaptureBitmap));
+    EXPECT_FALSE(f.Memo1.contents().empty());  // the loader's output went to the hidden log
+    EXPECT_TRUE(f.ButtonSnap.enabled());
+}
+
+TEST_F(CaptureTest, EveryScreenDepthGivesAPictureOfItsSize)
+{
+    const struct { const char* model; int width, height; } cases[] = {
+        {"model=320x240x16", 320, 240}, {"model=800x480x32", 800, 480}, {"model=360x480x24", 360, 480},
+    };
+    TForm_Main& f = open();
+    for (const auto& c : cases) {
+        handheld(c.model);
+        pressCapture();
+        const SIZE size = jpegSize(readFile(f.Label2.caption()));
+        EXPECT_EQ(size.cx, c.width) << c.model;
+        EXPECT_EQ(size.cy, c.height) << c.model;
+    }
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST_F(CaptureTest, NoHandheldSaysSoAndChangesNothing)
+{
+    plantValue("jishu", REG_SZ, sz("4"));
+    for (const char* items : {"none", "crash", "password"}) {
+        SCOPED_TRACE(items);
+        boxes.boxes.clear();
+        handheld(items);
+        TForm_Main& f = open();
+        const std::string credit = f.Label2.caption();
+        pressCapture();
+        ASSERT_EQ(boxes.boxes.size(), 1u);
+        EXPECT_EQ(boxes.boxes[0].text, "\xB2\xBB\xC4\xDC\xD7\xA5\xCD\xBC\xA3\xAC\xD2\xB2\xD0\xED usb \xCF\xDF\xC3\xBB\xC1\xAC\xBD\xD3\xBA\xC3\xA3\xA1");
+        EXPECT_EQ(boxes.boxes[0].caption, "Vistrel 1.2");
+        EXPECT_EQ(boxes.boxes[0].style, static_cast<UINT>(MB_OK));
+        EXPECT_EQ(f.captureCount(), 4);
+        EXPECT_EQ(stored("jishu"), sz("4"));
+        EXPECT_EQ(f.Label2.caption(), credit);
+        EXPECT_FALSE(f.Image1.hasPicture());
+        EXPECT_TRUE(f.ButtonSnap.enabled());
+        EXPECT_TRUE(exists(kStagedLoader));  // left for the close or the next capture
+        EXPECT_FALSE(exists(shot("hhshot5.jpg")));
+        form.reset();
+    }
+}
+
+TEST_F(CaptureTest, ABitmapLeftByAnEarlierCaptureIsNotTaken)
+{
+    CreateDirectoryA("c:\\temp", nullptr);
+    writeFile(kCaptureBitmap, "BM stale picture");
+    handheld("none");
+    open();
+    pressCapture();
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].text.substr(0, 6), "\xB2\xBB\xC4\xDC\xD7\xA5");  // the USB message
+    EXPECT_FALSE(exists(kCaptureBitmap));
+}
+
+TEST_F(CaptureTest, AStaleBitmapThatCannotBeRemovedStopsTheCaptureBeforeTheLoader)
+{
+    CreateDirectoryA("c:\\temp", nullptr);
+    writeFile(kCaptureBitmap, "BM stale picture");
+    fw::UniqueFile held(CreateFileA(kCaptureBitmap, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(held);
+    TForm_Main& f = open();
+    pressCapture();
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].text, "Cannot delete file c:\\temp\\tmpsnap.bmp.");
+    EXPECT_EQ(boxes.boxes[0].style, static_cast<UINT>(MB_OK | MB_ICONSTOP));
+    EXPECT_FALSE(exists(kStagedLoader));  // nothing staged, nothing run
+    EXPECT_EQ(f.captureCount(), 0);
+    EXPECT_TRUE(f.ButtonSnap.enabled());
+}
+
+TEST_F(CaptureTest, AStagingFolderInTheWayOfAFileStopsTheCapture)
+{
+    writeFile("c:\\temp", "a file, not a folder");
+    TForm_Main& f = open();
+    pressCapture();
+    DeleteFileA("c:\\temp");
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].text, "Cannot create c:\\temp directory.");
+    EXPECT_EQ(boxes.boxes[0].style, static_cast<UINT>(MB_OK | MB_ICONSTOP));
+    EXPECT_FALSE(exists(kStagedLoader));
+    EXPECT_TRUE(f.Memo1.contents().empty());  // the loader never ran
+    EXPECT_TRUE(f.ButtonSnap.enabled());
+}
+
+TEST_F(CaptureTest, AnUnwritableOutputUsesUpTheNumberAndKeepsEarlierPictures)
+{
+    plantValue("jishu", REG_SZ, sz("1"));
+    TForm_Main& f = open();
+    pressCapture();  // hhshot2.jpg
+    const std::string earlier = readFile(shot("hhshot2.jpg"));
+    ASSERT_FALSE(earlier.empty());
+
+    // A prefix with a character not allowed in file names.
+    f.EditSnapName.setText("bad?name");
+    pressCapture();
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].text, "Cannot create file " + shot("bad?name1.jpg") + ".");
+    EXPECT_EQ(stored("jishu"), sz("1"));  // the number is used up
+    EXPECT_EQ(f.captureCount(), 1);
+    EXPECT_EQ(f.Label2.caption(), shot("hhshot2.jpg"));
+    EXPECT_TRUE(exists(kCaptureBitmap));  // staged files are left
+
+    // The folder removed behind the program's back.
+    boxes.boxes.clear();
+    f.EditSnapName.setText("hhshot");
+    SetCurrentDirectoryA("C:\\");
+    const std::string moved = shots + "-moved";
+    ASSERT_TRUE(MoveFileA(shots.c_str(), moved.c_str()));
+    pressCapture();
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].text, "Cannot create file " + shot("hhshot1.jpg") + ".");
+    EXPECT_EQ(stored("jishu"), sz("1"));
+    EXPECT_EQ(readFile(moved + "\\hhshot2.jpg"), earlier);
+    testing_support::removeTree(moved);
+}
+
+TEST_F(CaptureTest, AnExistingPictureIsReplacedWithoutAQuestion)
+{
+    writeFile(shot("hhshot1.jpg"), "an older picture");
+    TForm_Main& f = open();
+    pressCapture();
+    EXPECT_TRUE(boxes.boxes.empty());
+    const SIZE size = jpegSize(readFile(shot("hhshot1.jpg")));
+    EXPECT_EQ(size.cx, 480);
+    EXPECT_EQ(f.Label2.caption(), shot("hhshot1.jpg"));
+}
+
+TEST_F(CaptureTest, ABrokenBitmapIsReportedAndKeepsThePreviewAndTheCount)
+{
+    TForm_Main& f = open();
+    pressCapture();  // a good one first, for the preview
+    ASSERT_TRUE(f.Image1.hasPicture());
+    const std::string broken = shot("broken.bmp");
+    writeFile(broken, "BM but nothing like a bitmap");
+    handheld(("screen=" + broken).c_str());
+    pressCapture();
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].text, "Bitmap image is not valid.");
+    EXPECT_EQ(f.captureCount(), 1);
+    EXPECT_EQ(stored("jishu"), sz("1"));
+    EXPECT_TRUE(exists(kCaptureBitmap));
+    EXPECT_TRUE(exists(kStagedLoader));
+    EXPECT_TRUE(f.ButtonSnap.enabled());
+}
+
+TEST_F(CaptureTest, ACountThatCannotBeStoredWritesNoPicture)
+{
+    TForm_Main& f = open();
+    ASSERT_TRUE(testing_support::denyAccessToStoreKey());
+    pressCapture();
+    testing_support::restoreAccessToStoreKey();
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].text, "Failed to set data for 'jishu'");
+    EXPECT_EQ(f.captureCount(), 1);  // raised in memory all the same
+    EXPECT_FALSE(exists(shot("hhshot1.jpg")));
+}
+
+TEST_F(CaptureTest, AHangingLoaderTimesOutAndTheNextCaptureWorks)
+{
+    TForm_Main& f = open();
+    f.loaderBoundMs = 2000;
+    handheld("hang");
+    const DWORD start = GetTickCount();
+    pressCapture();
+    EXPECT_LT(GetTickCount() - start, 4000u);
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].text, "\xD7\xA5\xCD\xBC\xB3\xAC\xCA\xB1\xA3\xAC\xCA\xD6\xB3\xD6\xC9\xE8\xB1\xB8\xC3\xBB\xD3\xD0\xCF\xEC\xD3\xA6\xA3\xA1");
+    EXPECT_EQ(f.captureCount(), 0);
+    EXPECT_TRUE(f.ButtonSnap.enabled());
+
+    boxes.boxes.clear();
+    handheld("");
+    pressCapture();
+    EXPECT_TRUE(boxes.boxes.empty());
+    EXPECT_TRUE(exists(shot("hhshot1.jpg")));
+}
+
+TEST_F(CaptureTest, TheCountWrapsFromTheLargestToTheSmallestNumber)
+{
+    plantValue("jishu", REG_SZ, sz("2147483647"));
+    TForm_Main& f = open();
+    pressCapture();
+    EXPECT_TRUE(exists(shot("hhshot-2147483648.jpg")));
+    EXPECT_EQ(stored("jishu"), sz("-2147483648"));
+    EXPECT_EQ(f.captureCount(), INT32_MIN);
+    EXPECT_EQ(capture::nextCaptureCount(-1), 0);
+}
+
+}  // namespace
