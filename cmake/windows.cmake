@@ -5,6 +5,8 @@ set(VISTREL_LOADER "" CACHE FILEPATH "Loader program to embed instead of the sta
 add_compile_options(-finput-charset=UTF-8 -fexec-charset=GBK -Wall -Wextra)
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
 add_link_options(-static -static-libgcc -static-libstdc++)
+# No symbol tables in the shipped programs: the loader is staged at every capture.
+add_link_options($<$<CONFIG:Release>:-s>)
 
 # Every Windows program of the build runs through the Wine runner, in a prefix of its own.
 configure_file(${CMAKE_SOURCE_DIR}/cmake/wine-run ${CMAKE_BINARY_DIR}/wine-run COPYONLY)
