@@ -18,9 +18,10 @@ fw::PixelImage loadCaptureBitmap(const std::string& path)
 {
     const fw::UniqueFile file = fw::openForReading(path, FILE_SHARE_READ);
     const std::uint64_t size = fw::fileSize(file.get());
-    if (size > kLargestBitmapFile)
+    if (size == 0 || size > kLargestBitmapFile)
         throw fw::errors::invalidBitmap();
-    const std::vector<std::uint8_t> bytes = fw::readBytes(file.get(), static_cast<std::size_t>(size));
+    // Mapped, not copied: a large bitmap then costs its decoded pixels and little more.
+    const fw::FileView bytes(file.get(), static_cast<std::size_t>(size));
     return fw::readBitmap(bytes.data(), bytes.size());
 }
 

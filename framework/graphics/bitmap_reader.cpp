@@ -43,34 +43,29 @@ private:
     std::size_t size_;
 };
 
-// One colour of a bit-field pixel: where its bits are and how they widen to 8 bits.
+// One colour of a bit-field pixel: where its bits are and how they widen to 8 bits. A
+// channel of more than 8 bits keeps its top 8; a narrower one is scaled through a table.
 class Channel {
 public:
     explicit Channel(std::uint32_t mask) : mask_(mask)
     {
         if (mask == 0)
             invalid();
-        shift_ = std::countr_zero(mask);
-        const std::uint32_t bits = mask >> shift_;
+        const int shift = std::countr_zero(mask);
+        const std::uint32_t bits = mask >> shift;
         if ((bits & (bits + 1)) != 0)  // not one run of ones
             invalid();
-        width_ = std::popcount(bits);
-        if (width_ <= 8) {
-            const std::uint32_t top = bits;
-            for (std::uint32_t v = 0; v <= top; ++v)
-                scale_[v] = static_cast<std::uint8_t>((v * 255 + top / 2) / top);
-        }
+        const int width = std::popcount(bits);
+        shift_ = width > 8 ? shift + width - 8 : shift;
+        const std::uint32_t top = width > 8 ? 255 : bits;
+        for (std::uint32_t v = 0; v <= top; ++v)
+            scale_[v] = static_cast<std::uint8_t>((v * 255 + top / 2) / top);
     }
-    std::uint8_t operator()(std::uint32_t pixel) const
-    {
-        const std::uint32_t v = (pixel & mask_) >> shift_;
-        return width_ <= 8 ? scale_[v] : static_cast<std::uint8_t>(v >> (width_ - 8));
-    }
+    std::uint8_t operator()(std::uint32_t pixel) const { return scale_[(pixel & mask_) >> shift_]; }
 
 private:
     std::uint32_t mask_;
     int shift_ = 0;
-    int width_ = 0;
     std::array<std::uint8_t, 256> scale_{};
 };
 
@@ -180,6 +175,7 @@ Layout readLayout(const Bytes& file)
 struct Rgb {
     std::uint8_t r, g, b;
 };
+static_assert(sizeof(Rgb) == 3);
 
 std::vector<Rgb> readPalette(const Bytes& file, const Layout& l)
 {
@@ -246,7 +242,6 @@ void decodeUncompressed(const Bytes& file, const Layout& l, Canvas& canvas)
     std::vector<Channel> channels;  // red, green, blue of a 16- or 32-bit bit-field pixel
     if (l.bitsPerPixel == 16 || l.compression == kBitFields)
         channels = {Channel(masks[0]), Channel(masks[1]), Channel(masks[2])};
-
     for (std::int64_t y = 0; y < l.height; ++y) {
         const std::uint8_t* in = rows + static_cast<std::size_t>(y) * stride;
         std::uint8_t* out = canvas.row(y);
@@ -281,19 +276,16 @@ void decodeUncompressed(const Bytes& file, const Layout& l, Canvas& canvas)
                 break;
             }
             [[fallthrough]];
-        case 16: {
-            const Channel &red = channels[0], &green = channels[1], &blue = channels[2];
-            const unsigned bytes = l.bitsPerPixel / 8;
-            for (std::size_t x = 0; x < w; ++x, in += bytes, out += 3) {
-                std::uint32_t v = in[0] | in[1] << 8;
-                if (bytes == 4)
+        case 16:
+            for (std::size_t x = 0; x < w; ++x, in += l.bitsPerPixel / 8, out += 3) {
+                std::uint32_t v = std::uint32_t{in[0]} | std::uint32_t{in[1]} << 8;
+                if (l.bitsPerPixel == 32)
                     v |= std::uint32_t{in[2]} << 16 | std::uint32_t{in[3]} << 24;
-                out[0] = red(v);
-                out[1] = green(v);
-                out[2] = blue(v);
+                out[0] = channels[0](v);
+                out[1] = channels[1](v);
+                out[2] = channels[2](v);
             }
             break;
-        }
         }
     }
 }

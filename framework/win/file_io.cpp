@@ -69,22 +69,17 @@ std::uint64_t fileSize(HANDLE file)
     return static_cast<std::uint64_t>(size.QuadPart);
 }
 
-std::vector<std::uint8_t> readBytes(HANDLE file, std::size_t size)
+FileView::FileView(HANDLE file, std::size_t size)
+    : mapping_(CreateFileMappingA(file, nullptr, PAGE_READONLY, 0, 0, nullptr)), size_(size)
 {
-    std::vector<std::uint8_t> bytes(size);
-    std::size_t done = 0;
-    while (done < size) {
-        const std::size_t left = size - done;
-        const DWORD chunk = left > (1u << 30) ? (1u << 30) : static_cast<DWORD>(left);
-        DWORD read = 0;
-        if (!ReadFile(file, bytes.data() + done, chunk, &read, nullptr))
-            throw errors::inOutError(GetLastError());
-        if (read == 0)
-            throw errors::inOutError(ERROR_HANDLE_EOF);
-        done += read;
-    }
-    return bytes;
+    if (!mapping_)
+        throw errors::inOutError(GetLastError());
+    data_ = static_cast<const std::uint8_t*>(MapViewOfFile(mapping_.get(), FILE_MAP_READ, 0, 0, size));
+    if (!data_)
+        throw errors::inOutError(GetLastError());
 }
+
+FileView::~FileView() { UnmapViewOfFile(data_); }
 
 void replaceFile(const std::string& path, const std::uint8_t* data, std::size_t size)
 {

@@ -6,7 +6,6 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
 namespace fw {
 
@@ -18,9 +17,22 @@ UniqueFile openForReading(const std::string& path, DWORD shareMode);
 // The size of an open file in bytes; errors::inOutError on failure.
 std::uint64_t fileSize(HANDLE file);
 
-// Reads `size` bytes from the current position; errors::inOutError on failure or when the
-// file ends sooner.
-std::vector<std::uint8_t> readBytes(HANDLE file, std::size_t size);
+// A read-only view of the whole of an open, non-empty file: its bytes without a copy.
+// errors::inOutError when the file cannot be mapped.
+class FileView {
+public:
+    FileView(HANDLE file, std::size_t size);
+    ~FileView();
+    FileView(const FileView&) = delete;
+    FileView& operator=(const FileView&) = delete;
+    const std::uint8_t* data() const { return data_; }
+    std::size_t size() const { return size_; }
+
+private:
+    UniqueHandle mapping_;
+    const std::uint8_t* data_ = nullptr;
+    std::size_t size_ = 0;
+};
 
 // Puts `data` in place of the file at `path` in one step: the bytes go to a new file in the
 // same folder, which is flushed and then moved over `path` (replacing an existing file).

@@ -149,6 +149,27 @@ TEST(BitmapReader, WidensNarrowAndWideChannelsToEightBits)
     }
 }
 
+// Every one of the 65,536 values of a 5-6-5 pixel widens to the rounded 8-bit value.
+TEST(BitmapReader, DecodesEverySixteenBitValueOfALargePicture)
+{
+    BitmapFile f = withMasks(pictureFile(40, 16, true, {}), {0xF800, 0x07E0, 0x001F});
+    f.width = 256;
+    f.height = -256;
+    std::vector<std::vector<std::uint32_t>> rows(256);
+    for (std::uint32_t v = 0; v < 65536; ++v)
+        rows[v / 256].push_back(v);
+    f.pixels = testbmp::packRows(16, rows);
+    const Bytes file = testbmp::build(f);
+    const fw::PixelImage image = fw::readBitmap(file.data(), file.size());
+    ASSERT_EQ(image.rgb.size(), 65536u * 3);
+    for (std::uint32_t v = 0; v < 65536; ++v) {
+        const std::uint32_t r = v >> 11, g = (v >> 5) & 63, b = v & 31;
+        const Colour expected{static_cast<std::uint8_t>((r * 255 + 15) / 31), static_cast<std::uint8_t>((g * 255 + 31) / 63),
+                              static_cast<std::uint8_t>((b * 255 + 15) / 31)};
+        ASSERT_EQ((Colour{image.rgb[v * 3], image.rgb[v * 3 + 1], image.rgb[v * 3 + 2]}), expected) << v;
+    }
+}
+
 // Run-length pictures 4 x 3: a jump over the bottom row leaves it black, a literal run and
 // a repeat run fill the middle row, and a jump to the right leaves two black pixels on top.
 TEST(BitmapReader, DecodesRunLengthEightAndFourBits)
