@@ -219,6 +219,19 @@ TEST_F(CaptureTest, AnUnwritableOutputUsesUpTheNumberAndKeepsEarlierPictures)
     testing_support::removeTree(moved);
 }
 
+TEST_F(CaptureTest, AChinesePrefixNamesThePicture)
+{
+    // "截图" in code page 936.
+    const std::string prefix = "\xBD\xD8\xCD\xBC";
+    TForm_Main& f = open();
+    f.EditSnapName.setText(prefix);
+    pressCapture();
+    EXPECT_TRUE(boxes.boxes.empty());
+    EXPECT_EQ(jpegSize(readFile(shot(prefix + "1.jpg"))).cx, 480);
+    EXPECT_EQ(f.Label2.caption(), shot(prefix + "1.jpg"));
+    EXPECT_EQ(stored("snapname"), sz(prefix));
+}
+
 TEST_F(CaptureTest, AnExistingPictureIsReplacedWithoutAQuestion)
 {
     writeFile(shot("hhshot1.jpg"), "an older picture");
