@@ -3,11 +3,11 @@
 namespace loader {
 
 const char kUsageText[] =
-    "Usage: JavaLoader.exe [-u] [-p<port>] [-w<password>] screenshot <file>\n"
-    "  -u             connect to the handheld on USB (default: a serial port)\n"
-    "  -p<port>       serial port to use (default COM1)\n"
-    "  -w<password>   the handheld's password\n"
-    "  screenshot     save the handheld's current screen as a Windows bitmap file\n";
+    "Usage: JavaLoader.exe [-u] [-p<port>] [-w<password>] screenshot <file>\r\n"
+    "  -u             connect to the handheld on USB (default: a serial port)\r\n"
+    "  -p<port>       serial port to use (default COM1)\r\n"
+    "  -w<password>   the handheld's password\r\n"
+    "  screenshot     save the handheld's current screen as a Windows bitmap file\r\n";
 
 std::optional<Arguments> parseArguments(const std::vector<std::string>& args)
 {

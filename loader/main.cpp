@@ -2,6 +2,9 @@
 // VISTREL_HANDHELD) and saves its screen as a Windows bitmap file.
 #include <windows.h>
 
+#include <fcntl.h>
+#include <io.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -18,17 +21,18 @@
 namespace loader {
 namespace {
 
-// Each line goes out at once: the reader sees progress as it happens, and a loader that
-// then hangs or crashes has still delivered what it printed.
+// Output is binary with "\r\n" line ends written out, so that its bytes are exactly those
+// counted here. Each line goes out at once: the reader sees progress as it happens, and a
+// loader that then hangs or crashes has still delivered what it printed.
 void say(const std::string& line)
 {
-    std::fputs((line + "\n").c_str(), stdout);
+    std::fputs((line + "\r\n").c_str(), stdout);
     std::fflush(stdout);
 }
 
 void sayError(const std::string& line)
 {
-    std::fputs(("Error: " + line + "\n").c_str(), stderr);
+    std::fputs(("Error: " + line + "\r\n").c_str(), stderr);
     std::fflush(stderr);
 }
 
@@ -45,10 +49,11 @@ void printNoise(unsigned long bytes)
     unsigned long line = 0;
     while (bytes > 0) {
         std::string text = "debug " + std::to_string(++line) + ": handheld link statistics, all nominal";
-        if (text.size() + 1 > bytes)
-            text.resize(bytes - 1);
-        chunk += text + "\n";
-        bytes -= static_cast<unsigned long>(text.size() + 1);
+        if (text.size() + 2 > bytes)
+            text.resize(bytes >= 2 ? bytes - 2 : 0);
+        const std::string end = bytes >= 2 ? "\r\n" : "\n";
+        chunk += text + end;
+        bytes -= static_cast<unsigned long>(text.size() + end.size());
         if (chunk.size() >= 4096) {
             std::fputs(chunk.c_str(), stdout);
             chunk.clear();
@@ -123,7 +128,7 @@ int run(const std::vector<std::string>& args)
         TerminateProcess(GetCurrentProcess(), kCrashCode);
 
     if (handheld.password && !unlock(*arguments)) {
-        std::fputs("\n", stdout);
+        say("");  // ends the prompt's line
         sayError("no password given; the handheld stays locked");
         return kLocked;
     }
@@ -159,10 +164,12 @@ int run(const std::vector<std::string>& args)
 
 int main(int argc, char** argv)
 {
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
     try {
         return loader::run(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const std::exception& e) {
-        std::fprintf(stderr, "Error: %s\n", e.what());
+        std::fprintf(stderr, "Error: %s\r\n", e.what());
         return loader::kCannotWrite;
     }
 }

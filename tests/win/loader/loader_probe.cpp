@@ -1,0 +1,68 @@
+// A small loader of the tests' own, for what the stand-in does not show plainly:
+//   loader_probe output <n>   writes n bytes of probeOutput(n) and exits
+//   loader_probe silent       writes nothing and exits
+//   loader_probe report       prints its working directory and start-up information
+//   loader_probe leave-holder starts "loader_probe hold", which inherits the pipe, prints
+//                             its process id and exits at once
+//   loader_probe hold         sleeps two minutes
+#include <windows.h>
+
+#include <fcntl.h>
+#include <io.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <algorithm>
+
+#include "tests/win/loader/probe_output.h"
+
+namespace {
+
+int leaveHolder(const char* self)
+{
+    std::string command = std::string("\"") + self + "\" hold";
+    STARTUPINFOA startup;
+    GetStartupInfoA(&startup);  // the same standard handles: the pipe
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &started))
+        return 3;
+    std::printf("holder=%lu\n", started.dwProcessId);
+    std::fflush(stdout);
+    CloseHandle(started.hThread);
+    CloseHandle(started.hProcess);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    _setmode(_fileno(stdout), _O_BINARY);  // the bytes written are the bytes read
+    if (argc == 3 && std::strcmp(argv[1], "output") == 0) {
+        const std::string text = probeOutput(std::strtoul(argv[2], nullptr, 10));
+        // Several writes, so that the reader sees the output come in pieces.
+        for (std::size_t at = 0; at < text.size(); at += 1000)
+            std::fwrite(text.data() + at, 1, std::min<std::size_t>(1000, text.size() - at), stdout);
+        return 0;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "silent") == 0)
+        return 0;
+    if (argc == 2 && std::strcmp(argv[1], "report") == 0) {
+        char folder[MAX_PATH] = {};
+        GetCurrentDirectoryA(MAX_PATH, folder);
+        STARTUPINFOA startup;
+        GetStartupInfoA(&startup);
+        std::printf("cwd=%s\nflags=0x%lx\nshow=%u\n", folder, startup.dwFlags, startup.wShowWindow);
+        return 0;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "leave-holder") == 0)
+        return leaveHolder(argv[0]);
+    if (argc == 2 && std::strcmp(argv[1], "hold") == 0) {
+        Sleep(120000);
+        return 0;
+    }
+    std::fputs("usage: loader_probe output <n> | silent | report | leave-holder | hold\n", stderr);
+    return 1;
+}

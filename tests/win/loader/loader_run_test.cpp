@@ -1,0 +1,246 @@
+// The loader run, with real child processes: the tests' own loader_probe, and the stand-in
+// as staged from this program's resource.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdio>
+#include <thread>
+
+#include "capture/loader_run.h"
+#include "capture/loader_staging.h"
+#include "capture/staging_paths.h"
+#include "framework/win/handle.h"
+#include "tests/win/loader/loader_test_support.h"
+#include "tests/win/loader/probe_output.h"
+
+using namespace loader_test;
+
+namespace {
+
+std::string probe(const std::string& arguments)
+{
+    return "\"" + programFolder() + "loader_probe.exe\" " + arguments;
+}
+
+capture::LoaderRunResult run(MemoryLog& log, const std::string& commandLine, unsigned long boundMs = 20000)
+{
+    return capture::runLoader(log, boundMs, commandLine.c_str());
+}
+
+class LoaderRun : public ::testing::Test {
+protected:
+    void SetUp() override { cleanStagingFolder(); }
+    void TearDown() override { cleanStagingFolder(); }
+};
+
+TEST_F(LoaderRun, LongOutputArrivesWholeInOrderInEntriesOfAtMost4095Bytes)
+{
+    MemoryLog log;
+    ASSERT_EQ(run(log, probe("output 20000")), capture::LoaderRunResult::Finished);
+    EXPECT_EQ(log.all(), probeOutput(20000));
+    EXPECT_GE(log.entries.size(), 5u);
+    for (const auto& entry : log.entries) {
+        EXPECT_GT(entry.size(), 0u);
+        EXPECT_LE(entry.size(), 4095u);
+    }
+}
+
+TEST_F(LoaderRun, SilentLoaderFinishesWithAnEmptyLog)
+{
+    MemoryLog log;
+    EXPECT_EQ(run(log, probe("silent")), capture::LoaderRunResult::Finished);
+    EXPECT_TRUE(log.entries.empty());
+}
+
+TEST_F(LoaderRun, LoaderRunsHiddenInOurCurrentDirectory)
+{
+    char before[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, before);
+    CreateDirectoryA("c:\\temp\\probe folder", nullptr);
+    ASSERT_TRUE(SetCurrentDirectoryA("c:\\temp\\probe folder"));
+    char current[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, current);
+
+    MemoryLog log;
+    const auto result = run(log, probe("report"));
+    SetCurrentDirectoryA(before);
+    RemoveDirectoryA("c:\\temp\\probe folder");
+
+    ASSERT_EQ(result, capture::LoaderRunResult::Finished);
+    EXPECT_EQ(log.all(), std::string("cwd=") + current + "\nflags=0x101\nshow=0\n");
+}
+
+TEST_F(LoaderRun, LoaderThatNeverEndsIsEndedAtTheBound)
+{
+    capture::stageLoader();
+    ScopedEnvironment handheld("VISTREL_HANDHELD", "hang");
+    MemoryLog log;
+    const ULONGLONG start = GetTickCount64();
+    EXPECT_EQ(capture::runLoader(log, 2000), capture::LoaderRunResult::TimedOut);
+    const ULONGLONG took = GetTickCount64() - start;
+    EXPECT_GE(took, 2000u);
+    EXPECT_LT(took, 4000u);
+    EXPECT_EQ(log.all(), "Connecting to handheld on USB...\r\n");
+    EXPECT_TRUE(processesNamed("JavaLoader.exe").empty());
+    EXPECT_FALSE(fileExists(capture::kCaptureBitmap));
+}
+
+TEST_F(LoaderRun, FullBoundIsThirtySeconds)
+{
+    capture::stageLoader();
+    ScopedEnvironment handheld("VISTREL_HANDHELD", "hang");
+    MemoryLog log;
+    const ULONGLONG start = GetTickCount64();
+    EXPECT_EQ(capture::runLoader(log), capture::LoaderRunResult::TimedOut);
+    const ULONGLONG took = GetTickCount64() - start;
+    EXPECT_GE(took, 30000u);
+    EXPECT_LT(took, 32000u);
+    EXPECT_TRUE(processesNamed("JavaLoader.exe").empty());
+}
+
+TEST_F(LoaderRun, PipeHeldByAProcessTheLoaderLeftIsBounded)
+{
+    MemoryLog log;
+    const ULONGLONG start = GetTickCount64();
+    EXPECT_EQ(run(log, probe("leave-holder"), 2000), capture::LoaderRunResult::TimedOut);
+    EXPECT_LT(GetTickCount64() - start, 4000u);
+
+    unsigned long holder = 0;
+    ASSERT_EQ(std::sscanf(log.all().c_str(), "holder=%lu", &holder), 1);
+    fw::UniqueHandle process(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, holder));
+    ASSERT_TRUE(process);
+    TerminateProcess(process.get(), 0);
+    WaitForSingleObject(process.get(), 5000);
+}
+
+// The stand-in that crashes or waits for a password it cannot read finishes without a bitmap.
+TEST_F(LoaderRun, StandInThatGetsNoScreenFinishesWithoutABitmap)
+{
+    const struct {
+        const char* handheld;
+        const char* logTail;
+    } cases[] = {
+        {"crash", "Connecting to handheld on USB...\r\n"},
+        {"password", "Error: no password given; the handheld stays locked\r\n"},
+        {"none", "Error: no handheld found on USB\r\n"},
+    };
+    capture::stageLoader();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.handheld);
+        DeleteFileA(capture::kCaptureBitmap);
+        ScopedEnvironment handheld("VISTREL_HANDHELD", c.handheld);
+        MemoryLog log;
+        EXPECT_EQ(capture::runLoader(log, 10000), capture::LoaderRunResult::Finished);
+        const std::string text = log.all();
+        const std::string tail = c.logTail;
+        EXPECT_TRUE(text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0)
+            << text;
+        EXPECT_FALSE(fileExists(capture::kCaptureBitmap));
+    }
+}
+
+TEST_F(LoaderRun, StandInWritesTheCaptureBitmap)
+{
+    capture::stageLoader();
+    ScopedEnvironment handheld("VISTREL_HANDHELD", "");
+    MemoryLog log;
+    EXPECT_EQ(capture::runLoader(log), capture::LoaderRunResult::Finished);
+    EXPECT_TRUE(fileExists(capture::kCaptureBitmap));
+    EXPECT_NE(log.all().find("Screen saved to c:\\temp\\tmpsnap.bmp"), std::string::npos);
+}
+
+TEST_F(LoaderRun, ManyRunsLeaveTheHandleCountWhereItWas)
+{
+    MemoryLog log;
+    ASSERT_EQ(run(log, probe("output 10")), capture::LoaderRunResult::Finished);  // first-use allocations
+    DWORD before = 0;
+    ASSERT_TRUE(GetProcessHandleCount(GetCurrentProcess(), &before));
+    for (int i = 0; i < 200; ++i)
+        ASSERT_EQ(run(log, probe("output 10")), capture::LoaderRunResult::Finished);
+    DWORD after = 0;
+    ASSERT_TRUE(GetProcessHandleCount(GetCurrentProcess(), &after));
+    EXPECT_EQ(after, before);
+}
+
+// A window of the test's own, counting what reaches it.
+struct Counts {
+    std::atomic<int> paints{0};
+    std::atomic<int> waitCursorPaints{0};
+    std::atomic<int> input{0};
+};
+Counts counts;
+
+LRESULT CALLBACK countingWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        BeginPaint(window, &paint);
+        EndPaint(window, &paint);
+        ++counts.paints;
+        if (GetCursor() == LoadCursorA(nullptr, IDC_WAIT))
+            ++counts.waitCursorPaints;
+        return 0;
+    }
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_KEYDOWN:
+    case WM_CHAR:
+    case WM_NCLBUTTONDOWN:
+        ++counts.input;
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+TEST_F(LoaderRun, WindowKeepsPaintingAndDropsInputWhileTheLoaderRuns)
+{
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = countingWindow;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "LoaderRunTestWindow";
+    RegisterClassA(&windowClass);
+    HWND window = CreateWindowA("LoaderRunTestWindow", "test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 200, 100,
+                                nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_TRUE(window);
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageA(&msg);
+    counts.paints = 0;
+    counts.waitCursorPaints = 0;
+    counts.input = 0;
+
+    // An impatient user: clicks and keys, while something uncovers the window again and again.
+    // It stops well before the loader ends, so everything it posts lands during the run.
+    const ULONGLONG start = GetTickCount64();
+    std::thread user([&] {
+        while (GetTickCount64() - start < 1000) {
+            PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
+            PostMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(20, 20));
+            PostMessageA(window, WM_KEYDOWN, VK_RETURN, 1);
+            PostMessageA(window, WM_CHAR, '\r', 1);
+            PostMessageA(window, WM_NCLBUTTONDOWN, HTCLOSE, 0);
+            InvalidateRect(window, nullptr, TRUE);
+            Sleep(50);
+        }
+    });
+    capture::stageLoader();
+    ScopedEnvironment handheld("VISTREL_HANDHELD", "delay=1500");
+    MemoryLog log;
+    const auto result = capture::runLoader(log);
+    const int paintsDuringRun = counts.paints;
+    const int waitCursorPaints = counts.waitCursorPaints;
+    user.join();
+
+    // What the run left in the queue now reaches the window: no input among it.
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageA(&msg);
+    DestroyWindow(window);
+
+    EXPECT_EQ(result, capture::LoaderRunResult::Finished);
+    EXPECT_GE(paintsDuringRun, 5);
+    EXPECT_EQ(waitCursorPaints, paintsDuringRun);
+    EXPECT_EQ(counts.input, 0);
+}
+
+}  // namespace

@@ -1,0 +1,82 @@
+// Helpers shared by the loader tests: files, the environment, child programs, process
+// lists and message boxes, all for real under Wine.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "capture/loader_run.h"
+
+namespace loader_test {
+
+// The hidden log of the tests: keeps each entry.
+class MemoryLog : public capture::LoaderLog {
+public:
+    void append(const std::string& text) override { entries.push_back(text); }
+    std::string all() const;
+    std::vector<std::string> entries;
+};
+
+std::optional<std::vector<std::uint8_t>> readBytes(const std::string& path);
+void writeBytes(const std::string& path, const std::string& bytes);
+bool fileExists(const std::string& path);
+
+// Makes c:\temp and removes what a capture stages there.
+void cleanStagingFolder();
+
+// The folder of this test program, with a trailing backslash; its helpers sit beside it.
+std::string programFolder();
+
+// Sets an environment variable for the test's lifetime; children inherit it.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment(const char* name, const char* value);
+    ~ScopedEnvironment();
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+private:
+    std::string name_;
+    std::optional<std::string> old_;
+};
+
+// Runs a command line to its end with standard output and error in one pipe and, when given,
+// `input` on standard input (then its end); without input, standard input is at its end at once.
+struct Ran {
+    DWORD exitCode = 0;
+    std::string output;
+};
+Ran runProgram(const std::string& commandLine, const std::string& input = "");
+
+// Ids of the running processes whose executable has this name.
+std::vector<DWORD> processesNamed(const char* exeName);
+
+// Watches for message boxes of this process from a helper thread, records their text and
+// caption, and closes each with OK, so that code that shows one can be run from a test.
+class MessageBoxWatcher {
+public:
+    MessageBoxWatcher();
+    ~MessageBoxWatcher();
+    MessageBoxWatcher(const MessageBoxWatcher&) = delete;
+    MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;
+
+    struct Box {
+        std::string caption;
+        std::string text;
+    };
+    std::vector<Box> boxes() const;
+
+private:
+    void watch();
+    mutable CRITICAL_SECTION lock_;
+    std::vector<Box> boxes_;
+    HANDLE stop_;
+    std::thread thread_;
+};
+
+}  // namespace loader_test
