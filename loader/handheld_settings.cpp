@@ -1,7 +1,7 @@
 #include "loader/handheld_settings.h"
 
 #include <cstdlib>
-#include <sstream>
+#include <vector>
 
 namespace loader {
 
@@ -26,15 +26,27 @@ unsigned long number(const std::string& text, unsigned long low, unsigned long h
     return value;
 }
 
+// The pieces of a text between separators; an empty text is one empty piece.
+std::vector<std::string> split(const std::string& text, char separator)
+{
+    std::vector<std::string> pieces(1);
+    for (char c : text) {
+        if (c == separator)
+            pieces.emplace_back();
+        else
+            pieces.back() += c;
+    }
+    return pieces;
+}
+
 void applyModel(HandheldSettings& settings, const std::string& value, const std::string& item)
 {
-    std::istringstream in(value);
-    std::string w, h, bits;
-    if (!std::getline(in, w, 'x') || !std::getline(in, h, 'x') || !std::getline(in, bits) || !in.eof())
+    const auto parts = split(value, 'x');
+    if (parts.size() != 3)
         throw BadSetting("model must be <width>x<height>x<bits>: \"" + item + "\"");
-    settings.width = static_cast<int>(number(w, 16, 4096, item));
-    settings.height = static_cast<int>(number(h, 16, 4096, item));
-    settings.bitsPerPixel = static_cast<int>(number(bits, 16, 32, item));
+    settings.width = static_cast<int>(number(parts[0], 16, 4096, item));
+    settings.height = static_cast<int>(number(parts[1], 16, 4096, item));
+    settings.bitsPerPixel = static_cast<int>(number(parts[2], 16, 32, item));
     if (settings.bitsPerPixel != 16 && settings.bitsPerPixel != 24 && settings.bitsPerPixel != 32)
         throw BadSetting("bits per pixel must be 16, 24 or 32: \"" + item + "\"");
 }
@@ -44,9 +56,7 @@ void applyModel(HandheldSettings& settings, const std::string& value, const std:
 HandheldSettings parseHandheldSettings(const std::string& text)
 {
     HandheldSettings settings;
-    std::istringstream items(text);
-    std::string raw;
-    while (std::getline(items, raw, ',')) {
+    for (const std::string& raw : split(text, ',')) {
         const std::string item = trimmed(raw);
         if (item.empty())
             continue;

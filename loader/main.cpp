@@ -7,8 +7,7 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -78,21 +77,32 @@ bool unlock(const Arguments& arguments)
     return !password.empty();
 }
 
+// A FILE guard; stdio keeps the loader small, where iostreams would double its size.
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
 bool readFile(const std::string& path, std::vector<std::uint8_t>& bytes)
 {
-    std::ifstream in(path, std::ios::binary);
+    File in(std::fopen(path.c_str(), "rb"));
     if (!in)
         return false;
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
+    bytes.clear();
+    std::uint8_t chunk[65536];
+    std::size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, in.get())) > 0)
+        bytes.insert(bytes.end(), chunk, chunk + got);
+    return !std::ferror(in.get());
 }
 
 bool writeFile(const std::string& path, const std::vector<std::uint8_t>& bytes)
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    return static_cast<bool>(out);
+    File out(std::fopen(path.c_str(), "wb"));
+    if (!out)
+        return false;
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), out.get()) == bytes.size();
+    return std::fclose(out.release()) == 0 && written;
 }
 
 int run(const std::vector<std::string>& args)
