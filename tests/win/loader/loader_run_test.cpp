@@ -162,13 +162,16 @@ TEST_F(LoaderRun, ManyRunsLeaveTheHandleCountWhereItWas)
     EXPECT_EQ(after, before);
 }
 
-// A window of the test's own, counting what reaches it.
+// A window of the test's own, counting what reaches it. Posted input is told from real
+// input (SendInput) by the key and the point: posted Enter at (20, 20), real Space elsewhere.
 struct Counts {
     std::atomic<int> paints{0};
     std::atomic<int> waitCursorPaints{0};
-    std::atomic<int> input{0};
+    std::atomic<int> postedInput{0};
+    std::atomic<int> realInput{0};
 };
 Counts counts;
+constexpr LPARAM kPostedPoint = MAKELPARAM(20, 20);
 
 LRESULT CALLBACK countingWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -184,63 +187,110 @@ LRESULT CALLBACK countingWindow(HWND window, UINT message, WPARAM wParam, LPARAM
     }
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
+        ++(lParam == kPostedPoint ? counts.postedInput : counts.realInput);
+        return 0;
     case WM_KEYDOWN:
     case WM_CHAR:
+        ++(wParam == VK_RETURN || wParam == '\r' ? counts.postedInput : counts.realInput);
+        return 0;
     case WM_NCLBUTTONDOWN:
-        ++counts.input;
+        ++counts.postedInput;
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
+// An impatient user for a while: clicks and keys, real and posted, while something uncovers
+// the window again and again.
+void impatientUser(HWND window, ULONGLONG forMs)
+{
+    RECT frame;
+    GetWindowRect(window, &frame);
+    SetCursorPos((frame.left + frame.right) / 2, (frame.top + frame.bottom) / 2 + 10);
+    const ULONGLONG start = GetTickCount64();
+    while (GetTickCount64() - start < forMs) {
+        PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, kPostedPoint);
+        PostMessageA(window, WM_LBUTTONUP, 0, kPostedPoint);
+        PostMessageA(window, WM_KEYDOWN, VK_RETURN, 1);
+        PostMessageA(window, WM_CHAR, '\r', 1);
+        PostMessageA(window, WM_NCLBUTTONDOWN, HTCLOSE, 0);
+        INPUT real[4]{};
+        real[0].type = real[1].type = INPUT_MOUSE;
+        real[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+        real[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+        real[2].type = real[3].type = INPUT_KEYBOARD;
+        real[2].ki.wVk = real[3].ki.wVk = VK_SPACE;
+        real[3].ki.dwFlags = KEYEVENTF_KEYUP;
+        SendInput(4, real, sizeof(INPUT));
+        InvalidateRect(window, nullptr, TRUE);
+        Sleep(50);
+    }
+}
+
+class TestWindow {
+public:
+    TestWindow()
+    {
+        WNDCLASSA windowClass{};
+        windowClass.lpfnWndProc = countingWindow;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.lpszClassName = "LoaderRunTestWindow";
+        RegisterClassA(&windowClass);
+        handle = CreateWindowA("LoaderRunTestWindow", "test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300, 200,
+                               nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        SetForegroundWindow(handle);
+        SetFocus(handle);
+        deliverQueued();
+    }
+    ~TestWindow() { DestroyWindow(handle); }
+    TestWindow(const TestWindow&) = delete;
+    TestWindow& operator=(const TestWindow&) = delete;
+
+    static void deliverQueued()
+    {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+    HWND handle;
+};
+
 TEST_F(LoaderRun, WindowKeepsPaintingAndDropsInputWhileTheLoaderRuns)
 {
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = countingWindow;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = "LoaderRunTestWindow";
-    RegisterClassA(&windowClass);
-    HWND window = CreateWindowA("LoaderRunTestWindow", "test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 200, 100,
-                                nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    ASSERT_TRUE(window);
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageA(&msg);
-    counts.paints = 0;
-    counts.waitCursorPaints = 0;
-    counts.input = 0;
+    TestWindow window;
+    ASSERT_TRUE(window.handle);
 
-    // An impatient user: clicks and keys, while something uncovers the window again and again.
-    // It stops well before the loader ends, so everything it posts lands during the run.
-    const ULONGLONG start = GetTickCount64();
-    std::thread user([&] {
-        while (GetTickCount64() - start < 1000) {
-            PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
-            PostMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(20, 20));
-            PostMessageA(window, WM_KEYDOWN, VK_RETURN, 1);
-            PostMessageA(window, WM_CHAR, '\r', 1);
-            PostMessageA(window, WM_NCLBUTTONDOWN, HTCLOSE, 0);
-            InvalidateRect(window, nullptr, TRUE);
-            Sleep(50);
-        }
-    });
+    // First, with the thread free: both kinds of input reach the window.
+    std::thread before([&] { impatientUser(window.handle, 300); });
+    for (const ULONGLONG start = GetTickCount64(); GetTickCount64() - start < 600; Sleep(10))
+        TestWindow::deliverQueued();
+    before.join();
+    TestWindow::deliverQueued();
+    ASSERT_GT(counts.postedInput, 0);
+    ASSERT_GT(counts.realInput, 0);
+    counts.paints = counts.waitCursorPaints = counts.postedInput = counts.realInput = 0;
+
+    // Then during a run. The user stops well before the loader ends, so all of it lands
+    // during the run.
+    std::thread during([&] { impatientUser(window.handle, 1000); });
     capture::stageLoader();
     ScopedEnvironment handheld("VISTREL_HANDHELD", "delay=1500");
     MemoryLog log;
     const auto result = capture::runLoader(log);
     const int paintsDuringRun = counts.paints;
     const int waitCursorPaints = counts.waitCursorPaints;
-    user.join();
+    during.join();
 
     // What the run left in the queue now reaches the window: no input among it.
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageA(&msg);
-    DestroyWindow(window);
+    TestWindow::deliverQueued();
 
     EXPECT_EQ(result, capture::LoaderRunResult::Finished);
     EXPECT_GE(paintsDuringRun, 5);
     EXPECT_EQ(waitCursorPaints, paintsDuringRun);
-    EXPECT_EQ(counts.input, 0);
+    EXPECT_EQ(counts.postedInput, 0);
+    EXPECT_EQ(counts.realInput, 0);
 }
 
 }  // namespace
