@@ -11,6 +11,7 @@
 #include "capture/staging_paths.h"
 #include "framework/win/handle.h"
 #include "tests/win/loader/loader_test_support.h"
+#include "tests/win/support/handle_counts.h"
 #include "tests/win/loader/probe_output.h"
 
 using namespace loader_test;
@@ -153,11 +154,14 @@ TEST_F(LoaderRun, ManyRunsLeaveTheHandleCountWhereItWas)
 {
     MemoryLog log;
     ASSERT_EQ(run(log, probe("output 10")), capture::LoaderRunResult::Finished);  // first-use allocations
-    const int before = openHandleCount();
-    ASSERT_GT(before, 0);
+    const testing_support::HandleCounts before = testing_support::handleCounts();
+    ASSERT_GT(before.kernel, 0);
     for (int i = 0; i < 200; ++i)
         ASSERT_EQ(run(log, probe("output 10")), capture::LoaderRunResult::Finished);
-    EXPECT_EQ(openHandleCount(), before);
+    const testing_support::HandleCounts after = testing_support::handleCounts();
+    EXPECT_EQ(after.kernel, before.kernel);
+    EXPECT_EQ(after.gdi, before.gdi);
+    EXPECT_EQ(after.user, before.user);
 }
 
 // A window of the test's own, counting what reaches it. Posted input is told from real

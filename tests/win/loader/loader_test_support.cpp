@@ -110,16 +110,6 @@ Ran runProgram(const std::string& commandLine, const std::string& input)
     return ran;
 }
 
-int openHandleCount()
-{
-    int count = 0;
-    for (std::uintptr_t value = 4; value < 0x40000; value += 4) {
-        DWORD flags = 0;
-        count += GetHandleInformation(reinterpret_cast<HANDLE>(value), &flags) ? 1 : 0;
-    }
-    return count;
-}
-
 std::vector<DWORD> processesNamed(const char* exeName)
 {
     std::vector<DWORD> ids;

@@ -53,10 +53,6 @@ struct Ran {
 };
 Ran runProgram(const std::string& commandLine, const std::string& input = "");
 
-// The number of open handles of this process. (Wine's GetProcessHandleCount always gives 0;
-// asking each handle value in turn works everywhere.)
-int openHandleCount();
-
 // Ids of the running processes whose executable has this name.
 std::vector<DWORD> processesNamed(const char* exeName);
 

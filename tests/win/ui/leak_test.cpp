@@ -1,23 +1,9 @@
 #include <windows.h>
 
+#include "tests/win/support/handle_counts.h"
 #include "tests/win/ui/form_fixture.h"
 
 namespace {
-
-struct HandleCounts {
-    DWORD gdi;
-    DWORD user;
-    DWORD kernel;
-};
-
-HandleCounts handleCounts()
-{
-    HandleCounts counts{};
-    counts.gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    counts.user = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
-    GetProcessHandleCount(GetCurrentProcess(), &counts.kernel);
-    return counts;
-}
 
 TEST_F(FormMainTest, ThousandsOfEditsAndFolderChangesLeaveNoHandlesBehind)
 {
@@ -32,9 +18,12 @@ TEST_F(FormMainTest, ThousandsOfEditsAndFolderChangesLeaveNoHandlesBehind)
         testing_support::pumpMessages();
     };
     churn(10);  // first uses may allocate for good (fonts, caches)
-    const HandleCounts before = handleCounts();
+    const testing_support::HandleCounts before = testing_support::handleCounts();
     churn(1000);
-    const HandleCounts after = handleCounts();
+    const testing_support::HandleCounts after = testing_support::handleCounts();
+    EXPECT_GT(before.kernel, 0);
+    EXPECT_GT(before.gdi, 0);
+    EXPECT_GT(before.user, 0);
     EXPECT_EQ(after.gdi, before.gdi);
     EXPECT_EQ(after.user, before.user);
     EXPECT_EQ(after.kernel, before.kernel);
