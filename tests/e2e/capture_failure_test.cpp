@@ -2,7 +2,7 @@
 // nothing it should not, and leaves the program ready for the next press.
 #include <windows.h>
 
-#include "tests/e2e/driver/jpeg_facts.h"
+#include "tests/win/support/jpeg_facts.h"
 #include "tests/e2e/driver/outside_wine.h"
 #include "tests/e2e/vistrel_case.h"
 #include "tests/win/support/temp_folder.h"
@@ -97,7 +97,7 @@ TEST_F(CaptureFailure, AFolderRemovedBehindTheProgramsBackUsesUpTheNumberAndKeep
     e2e::MainWindow& w = start();
     ASSERT_TRUE(capture().ended);
     const std::string earlier = readFile(shot("hhshot2.jpg"));
-    ASSERT_TRUE(e2e::decodeJpegFile(shot("hhshot2.jpg")).decoded);
+    ASSERT_TRUE(testing_support::decodeJpegFile(shot("hhshot2.jpg")).decoded);
 
     // The folder is the program's current directory, which Windows would not let go.
     const std::string moved = std::string(kShots) + "-moved";

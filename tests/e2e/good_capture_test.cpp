@@ -2,7 +2,7 @@
 // the count kept, the path shown, the staging folder clean.
 #include <windows.h>
 
-#include "tests/e2e/driver/jpeg_facts.h"
+#include "tests/win/support/jpeg_facts.h"
 #include "tests/e2e/driver/real_input.h"
 #include "tests/e2e/driver/screenshot.h"
 #include "tests/e2e/driver/wait.h"
@@ -15,7 +15,7 @@ using GoodCapture = VistrelCase;
 // A colour baseline picture of that size.
 void expectPicture(const std::string& path, int width, int height)
 {
-    const e2e::JpegFacts facts = e2e::decodeJpegFile(path);
+    const testing_support::JpegFacts facts = testing_support::decodeJpegFile(path);
     ASSERT_TRUE(facts.decoded) << path << ": " << facts.error;
     EXPECT_EQ(facts.width, width) << path;
     EXPECT_EQ(facts.height, height) << path;

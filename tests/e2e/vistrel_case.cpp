@@ -64,22 +64,6 @@ void VistrelCase::store(const std::string& name, const std::string& text)
     testing_support::plantValue(name, REG_SZ, text + std::string(1, '\0'));
 }
 
-bool exists(const std::string& path)
-{
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-std::string readFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void writeFile(const std::string& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
 std::string folderListing(const std::string& folder)
 {
     std::vector<std::string> names;

@@ -10,6 +10,7 @@
 #include "tests/e2e/driver/capture_press.h"
 #include "tests/e2e/driver/main_window.h"
 #include "tests/e2e/driver/vistrel_process.h"
+#include "tests/win/support/file_bytes.h"
 
 class VistrelCase : public ::testing::Test {
 protected:
@@ -43,9 +44,9 @@ private:
     static void cleanSlate();
 };
 
-bool exists(const std::string& path);
-std::string readFile(const std::string& path);
-void writeFile(const std::string& path, const std::string& bytes);
+using testing_support::exists;
+using testing_support::readFile;
+using testing_support::writeFile;
 // The file names in a folder, sorted, separated by spaces.
 std::string folderListing(const std::string& folder);
 // A small valid 24-bit bitmap file, such as the loader leaves behind.

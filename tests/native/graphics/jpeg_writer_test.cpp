@@ -1,7 +1,7 @@
 #include "framework/graphics/jpeg_writer.h"
 
 #include "framework/error.h"
-#include "tests/native/graphics/jpeg_inspect.h"
+#include "tests/native/graphics/jpeg_structure.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 
 #include "framework/error.h"
 #include "tests/native/graphics/bitmap_builder.h"
-#include "tests/native/graphics/jpeg_inspect.h"
+#include "tests/native/graphics/jpeg_structure.h"
 #include "tests/win/picture/scratch_folder.h"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
 #include <windows.h>
 
-#include <fstream>
-#include <iterator>
 
 #include "capture/capture_command.h"
 #include "framework/win/handle.h"
+#include "tests/win/support/file_bytes.h"
+#include "tests/win/support/jpeg_facts.h"
 #include "tests/win/ui/form_fixture.h"
 
 using testing_support::plantValue;
@@ -14,37 +14,15 @@ namespace {
 constexpr char kStagedLoader[] = "c:\\temp\\JavaLoader.exe";
 constexpr char kCaptureBitmap[] = "c:\\temp\\tmpsnap.bmp";
 
-bool exists(const std::string& path)
-{
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
+using testing_support::exists;
+using testing_support::readFile;
+using testing_support::writeFile;
 
-std::string readFile(const std::string& path)
+// Width and height of a picture file, decoded as a viewer would.
+SIZE jpegSize(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void writeFile(const std::string& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-// Width and height from a JPEG's baseline frame header.
-SIZE jpegSize(const std::string& jpeg)
-{
-    for (std::size_t i = 2; i + 9 < jpeg.size();) {
-        if (static_cast<unsigned char>(jpeg[i]) != 0xFF)
-            break;
-        const unsigned char marker = static_cast<unsigned char>(jpeg[i + 1]);
-        const std::size_t length = (static_cast<unsigned char>(jpeg[i + 2]) << 8) | static_cast<unsigned char>(jpeg[i + 3]);
-        if (marker == 0xC0) {
-            const auto byte = [&](std::size_t at) { return static_cast<unsigned char>(jpeg[at]); };
-            return {(byte(i + 7) << 8) | byte(i + 8), (byte(i + 5) << 8) | byte(i + 6)};
-        }
-        i += 2 + length;
-    }
-    return {0, 0};
+    const testing_support::JpegFacts facts = testing_support::decodeJpegFile(path);
+    return {facts.width, facts.height};
 }
 
 class CaptureTest : public FormMainTest {
@@ -89,7 +67,7 @@ TEST_F(CaptureTest, TwoGoodCapturesMakeTwoNumberedPictures)
     pressCapture();
     EXPECT_TRUE(boxes.boxes.empty()) << boxes.boxes[0].text;
     for (const char* name : {"hhshot5.jpg", "hhshot6.jpg"}) {
-        const SIZE size = jpegSize(readFile(shot(name)));
+        const SIZE size = jpegSize(shot(name));
         EXPECT_EQ(size.cx, 480) << name;
         EXPECT_EQ(size.cy, 360) << name;
     }
@@ -113,7 +91,7 @@ TEST_F(CaptureTest, EveryScreenDepthGivesAPictureOfItsSize)
     for (const auto& c : cases) {
         handheld(c.model);
         pressCapture();
-        const SIZE size = jpegSize(readFile(f.Label2.caption()));
+        const SIZE size = jpegSize(f.Label2.caption());
         EXPECT_EQ(size.cx, c.width) << c.model;
         EXPECT_EQ(size.cy, c.height) << c.model;
     }
@@ -227,7 +205,7 @@ TEST_F(CaptureTest, AChinesePrefixNamesThePicture)
     f.EditSnapName.setText(prefix);
     pressCapture();
     EXPECT_TRUE(boxes.boxes.empty());
-    EXPECT_EQ(jpegSize(readFile(shot(prefix + "1.jpg"))).cx, 480);
+    EXPECT_EQ(jpegSize(shot(prefix + "1.jpg")).cx, 480);
     EXPECT_EQ(f.Label2.caption(), shot(prefix + "1.jpg"));
     EXPECT_EQ(stored("snapname"), sz(prefix));
 }
@@ -238,7 +216,7 @@ TEST_F(CaptureTest, AnExistingPictureIsReplacedWithoutAQuestion)
     TForm_Main& f = open();
     pressCapture();
     EXPECT_TRUE(boxes.boxes.empty());
-    const SIZE size = jpegSize(readFile(shot("hhshot1.jpg")));
+    const SIZE size = jpegSize(shot("hhshot1.jpg"));
     EXPECT_EQ(size.cx, 480);
     EXPECT_EQ(f.Label2.caption(), shot("hhshot1.jpg"));
 }

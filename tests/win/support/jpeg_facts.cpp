@@ -1,4 +1,4 @@
-#include "tests/e2e/driver/jpeg_facts.h"
+#include "tests/win/support/jpeg_facts.h"
 
 #include <csetjmp>
 #include <cstdio>
@@ -9,7 +9,7 @@
 
 #include <jpeglib.h>
 
-namespace e2e {
+namespace testing_support {
 namespace {
 
 struct ErrorJump {
@@ -82,4 +82,4 @@ JpegFacts decodeJpegFile(const std::string& path)
     return facts;
 }
 
-}  // namespace e2e
+}  // namespace testing_support

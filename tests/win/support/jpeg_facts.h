@@ -3,7 +3,7 @@
 
 #include <string>
 
-namespace e2e {
+namespace testing_support {
 
 struct JpegFacts {
     bool decoded = false;
@@ -17,4 +17,4 @@ struct JpegFacts {
 
 JpegFacts decodeJpegFile(const std::string& path);
 
-}  // namespace e2e
+}  // namespace testing_support
