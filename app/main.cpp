@@ -11,6 +11,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     try {
         INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
         InitCommonControlsEx(&controls);
+        application.initialize();
         application.setTitle("Vistrel 1.2");
         TForm_Main form;
         application.setMainWindow(form.hwnd());

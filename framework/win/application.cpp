@@ -4,6 +4,7 @@
 
 #include "framework/error.h"
 #include "framework/win/control.h"
+#include "framework/win/taskbar_window.h"
 
 namespace fw {
 
@@ -13,9 +14,35 @@ Application& Application::instance()
     return application;
 }
 
+Application::Application() = default;
+Application::~Application() = default;
+
+void Application::initialize()
+{
+    if (taskbar_)
+        return;
+    taskbar_ = std::make_unique<TaskbarWindow>();
+    taskbar_->create(title_);
+}
+
+HWND Application::handle() const
+{
+    return taskbar_ ? taskbar_->hwnd() : nullptr;
+}
+
+bool Application::minimize()
+{
+    if (!taskbar_)
+        return false;
+    taskbar_->minimize();
+    return true;
+}
+
 void Application::setTitle(const std::string& title)
 {
     title_ = title;
+    if (taskbar_)
+        taskbar_->setTitle(title);
 }
 
 void Application::run()

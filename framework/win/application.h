@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace fw {
@@ -12,6 +13,13 @@ namespace fw {
 class Application {
 public:
     static Application& instance();
+
+    // Makes the application's task-bar window, which owns every form made afterwards.
+    void initialize();
+    // The task-bar window; null before initialize().
+    HWND handle() const;
+    // Minimises the application to its task-bar button; false before initialize().
+    bool minimize();
 
     // The title is the task-bar text and the caption of every message and error box.
     void setTitle(const std::string& title);
@@ -28,8 +36,10 @@ public:
     void showCurrentException();
 
 private:
-    Application() = default;
+    Application();
+    ~Application();
     std::string title_;
+    std::unique_ptr<class TaskbarWindow> taskbar_;
     HWND mainWindow_ = nullptr;
 };
 

@@ -17,7 +17,7 @@ void Form::createForm(const char* className, const std::string& caption, int lef
     RECT outer{0, 0, clientWidth, clientHeight};
     AdjustWindowRectEx(&outer, kFormStyle, FALSE, kFormExStyle);
     createWindow(className, kFormExStyle, caption.c_str(), kFormStyle, left, top,
-                 outer.right - outer.left, outer.bottom - outer.top, nullptr,
+                 outer.right - outer.left, outer.bottom - outer.top, Application::instance().handle(),
                  reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
 }
 
@@ -54,6 +54,12 @@ LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     }
+    case WM_SYSCOMMAND:
+        // The task-bar window carries the minimised application.
+        if ((wParam & 0xFFF0) == SC_MINIMIZE && Application::instance().mainWindow() == hwnd() &&
+            Application::instance().minimize())
+            return 0;
+        break;
     case WM_CLOSE:
         formClose();
         DestroyWindow(hwnd());

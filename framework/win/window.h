@@ -17,7 +17,8 @@ public:
     HWND hwnd() const { return hwnd_; }
 
 protected:
-    // Registers the class on first use and creates the window.
+    // Registers the class on first use and creates the window. A parent of a top-level
+    // window is its owner.
     void createWindow(const char* className, DWORD exStyle, const char* caption, DWORD style,
                       int x, int y, int width, int height, HWND parent, HBRUSH background);
 

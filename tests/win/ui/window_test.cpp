@@ -39,6 +39,30 @@ TEST_F(FormMainTest, TheWindowHasItsSizeCaptionAndBorder)
     EXPECT_EQ(GetActiveWindow(), f.hwnd());
 }
 
+TEST_F(FormMainTest, TheTaskBarShowsTheTitleAndMinimisingHidesTheWindow)
+{
+    fw::Application::instance().initialize();
+    const HWND application = fw::Application::instance().handle();
+    TForm_Main& f = open();
+    EXPECT_EQ(GetWindow(f.hwnd(), GW_OWNER), application);
+    char caption[64] = {};
+    GetWindowTextA(application, caption, sizeof caption);
+    EXPECT_STREQ(caption, "Vistrel 1.2");
+    RECT r;
+    GetWindowRect(application, &r);
+    EXPECT_EQ(r.right - r.left, 0);
+    EXPECT_EQ(r.bottom - r.top, 0);
+
+    SendMessageA(f.hwnd(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_TRUE(IsIconic(application));
+    EXPECT_FALSE(IsWindowVisible(f.hwnd()));
+    SendMessageA(application, WM_SYSCOMMAND, SC_RESTORE, 0);
+    testing_support::pumpMessages();
+    EXPECT_FALSE(IsIconic(application));
+    EXPECT_TRUE(IsWindowVisible(f.hwnd()));
+    EXPECT_EQ(GetActiveWindow(), f.hwnd());
+}
+
 TEST_F(FormMainTest, EveryControlStandsWhereTheLayoutPutsIt)
 {
     TForm_Main& f = open();
