@@ -5,32 +5,12 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "framework/win/gdi.h"
 #include "framework/win/handle.h"
 
 namespace loader {
 
 namespace {
-
-// Puts a GDI object into a DC for one drawing step and puts the old one back.
-class Selection {
-public:
-    Selection(HDC dc, HGDIOBJ object) : dc_(dc), old_(SelectObject(dc, object)) {}
-    ~Selection() { SelectObject(dc_, old_); }
-    Selection(const Selection&) = delete;
-    Selection& operator=(const Selection&) = delete;
-
-private:
-    HDC dc_;
-    HGDIOBJ old_;
-};
-
-struct MemoryDc {
-    MemoryDc() : dc(CreateCompatibleDC(nullptr)) {}
-    ~MemoryDc() { if (dc) DeleteDC(dc); }
-    MemoryDc(const MemoryDc&) = delete;
-    MemoryDc& operator=(const MemoryDc&) = delete;
-    HDC dc;
-};
 
 void fill(HDC dc, const RECT& r, COLORREF color)
 {
@@ -42,8 +22,8 @@ void roundBox(HDC dc, const RECT& r, int radius, COLORREF color)
 {
     fw::UniqueGdiObject brush(CreateSolidBrush(color));
     fw::UniqueGdiObject pen(CreatePen(PS_SOLID, 1, RGB(255, 255, 255)));
-    Selection b(dc, brush.get());
-    Selection p(dc, pen.get());
+    fw::SelectedObject b(dc, brush.get());
+    fw::SelectedObject p(dc, pen.get());
     RoundRect(dc, r.left, r.top, r.right, r.bottom, radius, radius);
 }
 
@@ -57,7 +37,7 @@ fw::UniqueGdiObject font(int height, bool bold)
 void text(HDC dc, const char* s, RECT r, int height, bool bold, COLORREF color, UINT align = DT_CENTER)
 {
     fw::UniqueGdiObject f = font(height, bold);
-    Selection sel(dc, f.get());
+    fw::SelectedObject sel(dc, f.get());
     SetTextColor(dc, color);
     DrawTextA(dc, s, -1, &r, align | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
 }
@@ -162,13 +142,13 @@ ScreenImage drawHomeScreen(int width, int height, const SYSTEMTIME& now)
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     fw::UniqueGdiObject dib(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    MemoryDc memory;
-    if (!dib || !memory.dc)
+    fw::MemoryDC memory(nullptr);
+    if (!dib || !memory.get())
         throw std::runtime_error("cannot make the screen picture");
 
     {
-        Selection sel(memory.dc, dib.get());
-        const HDC dc = memory.dc;
+        fw::SelectedObject sel(memory.get(), dib.get());
+        const HDC dc = memory.get();
         SetBkMode(dc, TRANSPARENT);
         const int barHeight = std::max(height / 14, 12);
         const int bannerHeight = std::max(height / 9, 16);
