@@ -66,20 +66,8 @@ void VistrelCase::store(const std::string& name, const std::string& text)
 
 std::string folderListing(const std::string& folder)
 {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    const HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = found.cFileName;
-            if (name != "." && name != "..")
-                names.push_back(name);
-        } while (FindNextFileA(find, &found));
-        FindClose(find);
-    }
-    std::sort(names.begin(), names.end());
     std::string listing;
-    for (const std::string& name : names)
+    for (const std::string& name : testing_support::namesIn(folder))
         listing += (listing.empty() ? "" : " ") + name;
     return listing;
 }

@@ -3,7 +3,8 @@
 
 #include <windows.h>
 
-#include <algorithm>
+#include "tests/win/support/temp_folder.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -20,7 +21,7 @@ public:
                 std::to_string(counter()++);
         CreateDirectoryA(path_.c_str(), nullptr);
     }
-    ~ScratchFolder() { removeTree(path_); }
+    ~ScratchFolder() { testing_support::removeTree(path_); }
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
 
@@ -28,40 +29,13 @@ public:
     std::string file(const std::string& name) const { return path_ + "\\" + name; }
 
     // The names in the folder, sorted.
-    std::vector<std::string> names() const { return namesIn(path_); }
-
-    static std::vector<std::string> namesIn(const std::string& folder)
-    {
-        std::vector<std::string> result;
-        WIN32_FIND_DATAA found;
-        HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-        if (search == INVALID_HANDLE_VALUE)
-            return result;
-        do {
-            const std::string name = found.cFileName;
-            if (name != "." && name != "..")
-                result.push_back(name);
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-        std::sort(result.begin(), result.end());
-        return result;
-    }
+    std::vector<std::string> names() const { return testing_support::namesIn(path_); }
 
 private:
     static int& counter()
     {
         static int n = 0;
         return n;
-    }
-    static void removeTree(const std::string& folder)
-    {
-        for (const std::string& name : namesIn(folder)) {
-            const std::string child = folder + "\\" + name;
-            SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (!DeleteFileA(child.c_str()))
-                removeTree(child);
-        }
-        RemoveDirectoryA(folder.c_str());
     }
 
     std::string path_;

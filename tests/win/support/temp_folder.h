@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace testing_support {
 
@@ -23,6 +24,9 @@ private:
 
 // Removes a folder and everything below it; absent is fine.
 void removeTree(const std::string& path);
+
+// The names in a folder (no "." or ".."), sorted.
+std::vector<std::string> namesIn(const std::string& folder);
 
 // Runs the thread's pending messages.
 void pumpMessages();
