@@ -78,20 +78,25 @@ TEST_F(GoodCapture, AnExistingPictureIsReplacedWithoutAQuestion)
     EXPECT_EQ(w.status(), shot("hhshot1.jpg"));
 }
 
-TEST_F(GoodCapture, EnterRightAfterStartCaptures)
+TEST_F(GoodCapture, EnterOrSpaceRightAfterStartCaptures)
 {
-    store("snappath", kShots);
-    e2e::MainWindow& w = start();
-    SetForegroundWindow(w.window());
-    GUITHREADINFO thread{};
-    thread.cbSize = sizeof(thread);
-    ASSERT_TRUE(GetGUIThreadInfo(GetWindowThreadProcessId(w.window(), nullptr), &thread));
-    EXPECT_EQ(thread.hwndFocus, w.buttonSnap());
+    for (const WORD key : {WORD{VK_RETURN}, WORD{VK_SPACE}}) {
+        SCOPED_TRACE(key == VK_RETURN ? "Enter" : "Space");
+        freshSlate();
+        store("snappath", kShots);
+        e2e::MainWindow& w = start();
+        SetForegroundWindow(w.window());
+        GUITHREADINFO thread{};
+        thread.cbSize = sizeof(thread);
+        ASSERT_TRUE(GetGUIThreadInfo(GetWindowThreadProcessId(w.window(), nullptr), &thread));
+        EXPECT_EQ(thread.hwndFocus, w.buttonSnap());
 
-    e2e::pressKey(VK_RETURN);
-    EXPECT_TRUE(e2e::waitUntil(20000, [&] { return w.status() == shot("hhshot1.jpg"); })) << w.status();
-    EXPECT_TRUE(w.settle());
-    expectPicture(shot("hhshot1.jpg"), 480, 360);
+        e2e::pressKey(key);
+        EXPECT_TRUE(e2e::waitUntil(20000, [&] { return w.status() == shot("hhshot1.jpg"); })) << w.status();
+        EXPECT_TRUE(w.settle());
+        expectPicture(shot("hhshot1.jpg"), 480, 360);
+        close();
+    }
 }
 
 TEST_F(GoodCapture, ARestartKeepsFolderPrefixAndCount)

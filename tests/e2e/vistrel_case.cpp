@@ -19,10 +19,15 @@ void VistrelCase::cleanSlate()
     testing_support::removeTree(kShots);
 }
 
-void VistrelCase::SetUp()
+void VistrelCase::freshSlate()
 {
     cleanSlate();
     CreateDirectoryA(kShots, nullptr);
+}
+
+void VistrelCase::SetUp()
+{
+    freshSlate();
 }
 
 void VistrelCase::TearDown()

@@ -40,6 +40,9 @@ protected:
     std::unique_ptr<e2e::VistrelProcess> app;
     std::unique_ptr<e2e::MainWindow> window;
 
+    // No store key, no staging folder, an empty picture folder.
+    static void freshSlate();
+
 private:
     static void cleanSlate();
 };
