@@ -12,11 +12,7 @@ using namespace loader_test;
 
 namespace {
 
-class EmbeddedFile : public ::testing::Test {
-protected:
-    void SetUp() override { cleanStagingFolder(); }
-    void TearDown() override { cleanStagingFolder(); }
-};
+using EmbeddedFile = StagingFolderTest;
 
 TEST_F(EmbeddedFile, IsStagedByteForByte)
 {

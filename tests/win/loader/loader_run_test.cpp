@@ -28,11 +28,7 @@ capture::LoaderRunResult run(MemoryLog& log, const std::string& commandLine, uns
     return capture::runLoader(log, boundMs, commandLine.c_str());
 }
 
-class LoaderRun : public ::testing::Test {
-protected:
-    void SetUp() override { cleanStagingFolder(); }
-    void TearDown() override { cleanStagingFolder(); }
-};
+using LoaderRun = StagingFolderTest;
 
 TEST_F(LoaderRun, LongOutputArrivesWholeInOrderInEntriesOfAtMost4095Bytes)
 {

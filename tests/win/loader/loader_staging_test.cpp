@@ -7,6 +7,7 @@
 #include "framework/error.h"
 #include "framework/win/handle.h"
 #include "tests/win/loader/loader_test_support.h"
+#include "tests/win/support/store_key.h"
 
 using namespace loader_test;
 
@@ -14,19 +15,10 @@ namespace {
 
 std::string stagingError(HMODULE module)
 {
-    try {
-        capture::stageLoader(module);
-    } catch (const fw::Error& e) {
-        return e.message();
-    }
-    return "(no error)";
+    return testing_support::errorMessageOf([module] { capture::stageLoader(module); });
 }
 
-class LoaderStaging : public ::testing::Test {
-protected:
-    void SetUp() override { cleanStagingFolder(); }
-    void TearDown() override { cleanStagingFolder(); }
-};
+using LoaderStaging = StagingFolderTest;
 
 TEST_F(LoaderStaging, WritesTheBuiltStandInByteForByte)
 {

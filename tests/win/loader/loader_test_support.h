@@ -2,6 +2,8 @@
 // lists and message boxes, all for real under Wine.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <windows.h>
 
 #include <cstdint>
@@ -28,6 +30,13 @@ bool fileExists(const std::string& path);
 
 // Makes c:\temp and removes what a capture stages there.
 void cleanStagingFolder();
+
+// A test that starts and ends with a clean staging folder.
+class StagingFolderTest : public ::testing::Test {
+protected:
+    void SetUp() override { cleanStagingFolder(); }
+    void TearDown() override { cleanStagingFolder(); }
+};
 
 // The folder of this test program, with a trailing backslash; its helpers sit beside it.
 std::string programFolder();
