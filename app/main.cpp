@@ -3,22 +3,24 @@
 #include <commctrl.h>
 
 #include "framework/win/application.h"
+#include "framework/win/boxes.h"
 #include "ui/formmain.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
     fw::Application& application = fw::Application::instance();
+    fw::MessageBoxes boxes;
     try {
         INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
         InitCommonControlsEx(&controls);
         application.initialize();
         application.setTitle("Vistrel 1.2");
-        TForm_Main form;
+        TForm_Main form({boxes});
         application.setMainWindow(form.hwnd());
         form.show();
         application.run();
     } catch (...) {
-        application.showCurrentException();
+        boxes.error(fw::currentErrorMessage());
     }
     return 0;
 }

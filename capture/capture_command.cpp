@@ -9,45 +9,57 @@
 #include "capture/staged_files.h"
 #include "capture/staging_paths.h"
 #include "framework/error.h"
-#include "framework/win/application.h"
+#include "framework/win/file_system.h"
 
 namespace capture {
 namespace {
 
-// Disables the capture button for the length of one command.
-class CaptureButtonHold {
-public:
-    explicit CaptureButtonHold(CaptureWindow& window) : window_(window) { window_.setCaptureEnabled(false); }
-    ~CaptureButtonHold() { window_.setCaptureEnabled(true); }
-    CaptureButtonHold(const CaptureButtonHold&) = delete;
-    CaptureButtonHold& operator=(const CaptureButtonHold&) = delete;
-
-private:
-    CaptureWindow& window_;
-};
-
-bool folderExists(const char* path)
-{
-    const DWORD attributes = GetFileAttributesA(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-bool fileExists(const char* path)
-{
-    return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
-}
-
 void makeStagingFolder()
 {
-    if (!folderExists(kStagingFolder) && !CreateDirectoryA(kStagingFolderToCreate, nullptr))
+    if (!fw::folderExists(kStagingFolder) && !CreateDirectoryA(kStagingFolderToCreate, nullptr))
         throw fw::Error(texts::kCannotCreateStagingFolder);
 }
 
 // A bitmap left by an earlier capture must not pass for this capture's result.
 void removeStaleBitmap()
 {
-    if (!DeleteFileA(kCaptureBitmap) && fileExists(kCaptureBitmap))
-        throw fw::Error(texts::kCannotDeleteStaleBitmap);
+    if (!DeleteFileA(kCaptureBitmap) && fw::fileExists(kCaptureBitmap))
+        throw fw::errors::cannotDeleteFile(kCaptureBitmap);
+}
+
+CaptureOutcome message(const char* text)
+{
+    return {CaptureOutcome::Kind::Message, text};
+}
+
+CaptureOutcome capture(const CaptureRequest& request, CaptureWindow& window, std::chrono::milliseconds loaderBound)
+{
+    makeStagingFolder();
+    removeStaleBitmap();
+    stageLoader();
+    switch (runLoader(window.loaderLog(), loaderBound)) {
+    case LoaderRunResult::PipeFailed:
+        return message(texts::kCannotCreatePipe);
+    case LoaderRunResult::ProcessFailed:
+        return message(texts::kCannotStartLoader);
+    case LoaderRunResult::TimedOut:
+        return message(texts::kLoaderTimedOut);
+    case LoaderRunResult::Finished:
+        break;
+    }
+    if (!fw::fileExists(kCaptureBitmap))
+        return message(texts::kNoBitmap);
+
+    const fw::PixelImage picture = loadCaptureBitmap(kCaptureBitmap);
+    window.showPreview(picture);
+
+    // The number is used up before the file is written: a failed save still takes it.
+    const std::int32_t number = nextCaptureCount(request.count);
+    window.takeCaptureNumber(number);
+    const std::string path = outputPath(request.folder, request.prefix, number);
+    saveJpeg(picture, path);
+    deleteStagedFiles();
+    return {CaptureOutcome::Kind::Saved, path};
 }
 
 }  // namespace
@@ -57,36 +69,14 @@ std::int32_t nextCaptureCount(std::int32_t count)
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(count) + 1u);
 }
 
-void captureScreen(CaptureWindow& window, unsigned long loaderBoundMs)
+CaptureOutcome captureScreen(const CaptureRequest& request, CaptureWindow& window,
+                             std::chrono::milliseconds loaderBound)
 {
-    CaptureButtonHold hold(window);
-    makeStagingFolder();
-    removeStaleBitmap();
-    stageLoader();
-    switch (runLoader(window.loaderLog(), loaderBoundMs)) {
-    case LoaderRunResult::Failed:
-        return;  // its message is shown
-    case LoaderRunResult::TimedOut:
-        fw::showMessage(kLoaderTimedOutMessage);
-        return;
-    case LoaderRunResult::Finished:
-        break;
+    try {
+        return capture(request, window, loaderBound);
+    } catch (const fw::Error& e) {
+        return {CaptureOutcome::Kind::Error, e.message()};
     }
-    if (!fileExists(kCaptureBitmap)) {
-        fw::showMessage(texts::kNoBitmap);
-        return;
-    }
-
-    const fw::PixelImage picture = loadCaptureBitmap(kCaptureBitmap);
-    window.showPreview(picture);
-
-    // The number is used up before the file is written: a failed save still takes it.
-    const std::int32_t count = nextCaptureCount(window.captureCount());
-    window.setCaptureCount(count);
-    window.storeCaptureCount(count);
-    saveJpeg(picture, outputPath(window.saveFolder(), window.namePrefix(), count));
-    window.showSavedPath(outputPath(window.saveFolder(), window.namePrefix(), count));
-    deleteStagedFiles();
 }
 
 }  // namespace capture

@@ -1,5 +1,6 @@
 // The capture command: one press of the capture button makes one capture of the
-// handheld's screen and, when the loader delivered a bitmap, one numbered JPEG file.
+// handheld's screen and, when the loader delivered a bitmap, one numbered JPEG file. It
+// reports what happened; the window shows it.
 #pragma once
 
 #include <cstdint>
@@ -10,26 +11,37 @@
 
 namespace capture {
 
-// What the capture reads from and shows in the main window.
+// What the capture reads from the window at the moment of the click.
+struct CaptureRequest {
+    std::string folder;  // the folder list's folder
+    std::string prefix;  // the prefix text, unaltered
+    std::int32_t count;  // the capture count
+};
+
+// What the capture shows in the window while it runs.
 class CaptureWindow {
 public:
     virtual ~CaptureWindow() = default;
-    virtual void setCaptureEnabled(bool enabled) = 0;
-    virtual std::string saveFolder() const = 0;
-    virtual std::string namePrefix() const = 0;
-    virtual std::int32_t captureCount() const = 0;
-    virtual void setCaptureCount(std::int32_t count) = 0;
-    // Keeps the count for the next start; raises when it cannot.
-    virtual void storeCaptureCount(std::int32_t count) = 0;
     virtual LoaderLog& loaderLog() = 0;
     virtual void showPreview(const fw::PixelImage& picture) = 0;
-    virtual void showSavedPath(const std::string& path) = 0;
+    // The number this capture takes becomes the capture count and is stored for the next
+    // start; raises when it cannot be stored.
+    virtual void takeCaptureNumber(std::int32_t number) = 0;
 };
 
-// Runs one capture to its end. Failures the command reports itself (no bitmap, the time
-// bound, a pipe or process that cannot be made) are shown here; the others are raised
-// for the event loop's error box. The capture button is enabled again however it ends.
-void captureScreen(CaptureWindow& window, unsigned long loaderBoundMs = kLoaderRunBoundMs);
+struct CaptureOutcome {
+    enum class Kind {
+        Saved,    // text: the saved picture's path
+        Message,  // text: what the message box says
+        Error,    // text: the raised error's message, for the error box
+    };
+    Kind kind;
+    std::string text;
+};
+
+// Runs one capture to its end.
+CaptureOutcome captureScreen(const CaptureRequest& request, CaptureWindow& window,
+                             std::chrono::milliseconds loaderBound = kLoaderRunBound);
 
 // The count after one more capture: after the largest 32-bit number comes the smallest.
 std::int32_t nextCaptureCount(std::int32_t count);

@@ -1,10 +1,12 @@
-// What the capture command says to the user (code page 936 in the program).
+// What the capture tells the user (code page 936 in the program).
 #pragma once
 
 namespace capture::texts {
 
-inline constexpr char kCannotCreateStagingFolder[] = "Cannot create c:\\temp directory.";
-inline constexpr char kCannotDeleteStaleBitmap[] = "Cannot delete file c:\\temp\\tmpsnap.bmp";
-inline constexpr char kNoBitmap[] = "不能抓图，也许 usb 线没连接好！";
+extern const char kCannotCreateStagingFolder[];
+extern const char kNoBitmap[];
+extern const char kLoaderTimedOut[];
+extern const char kCannotCreatePipe[];
+extern const char kCannotStartLoader[];
 
 }  // namespace capture::texts

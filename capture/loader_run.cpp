@@ -6,7 +6,6 @@
 #include <cstring>
 #include <vector>
 
-#include "framework/win/application.h"
 #include "framework/win/handle.h"
 
 namespace capture {
@@ -70,7 +69,7 @@ PipeState peek(HANDLE readEnd)
 
 }  // namespace
 
-LoaderRunResult runLoader(LoaderLog& log, unsigned long boundMs, const char* commandLine)
+LoaderRunResult runLoader(LoaderLog& log, std::chrono::milliseconds bound, const char* commandLine)
 {
     SECURITY_ATTRIBUTES security{};
     security.nLength = kPipeSecurityAttributesSize;
@@ -80,10 +79,8 @@ LoaderRunResult runLoader(LoaderLog& log, unsigned long boundMs, const char* com
     fw::UniqueHandle writeEnd;
     {
         HANDLE r = nullptr, w = nullptr;
-        if (!CreatePipe(&r, &w, &security, 0)) {
-            fw::showMessage("Error On CreatePipe()");
-            return LoaderRunResult::Failed;
-        }
+        if (!CreatePipe(&r, &w, &security, 0))
+            return LoaderRunResult::PipeFailed;
         readEnd.reset(r);
         writeEnd.reset(w);
     }
@@ -98,11 +95,9 @@ LoaderRunResult runLoader(LoaderLog& log, unsigned long boundMs, const char* com
 
     std::vector<char> command(commandLine, commandLine + std::strlen(commandLine) + 1);
     PROCESS_INFORMATION started{};
-    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &started)) {
-        fw::showMessage("Error on CreateProcess()");
-        return LoaderRunResult::Failed;
-    }
-    const ULONGLONG deadline = GetTickCount64() + boundMs;
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &started))
+        return LoaderRunResult::ProcessFailed;
+    const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(bound.count());
     fw::UniqueHandle process(started.hProcess);
     fw::UniqueHandle thread(started.hThread);
     // Only the loader (and whatever inherits from it) may hold the write end now, so the

@@ -2,6 +2,7 @@
 // reads that output into the hidden log until the loader ends, or until the bound passes.
 #pragma once
 
+#include <chrono>
 #include <string>
 
 #include "capture/staging_paths.h"
@@ -16,22 +17,19 @@ public:
 };
 
 enum class LoaderRunResult {
-    Finished,  // the loader ended and its pipe broke
-    Failed,    // the pipe or the process could not be made; the message box has been shown
-    TimedOut,  // the bound passed: the loader was ended and every handle closed
+    Finished,       // the loader ended and its pipe broke
+    TimedOut,       // the bound passed: the loader was ended and every handle closed
+    PipeFailed,     // the pipe could not be made; nothing was started
+    ProcessFailed,  // the loader could not be started
 };
 
-// How long a capture waits for the loader, from its start, in milliseconds. (A count, not
-// std::chrono: <chrono> does not compile with the GBK execution character set.)
-inline constexpr unsigned long kLoaderRunBoundMs = 30000;
-
-// What the capture shows when the run timed out.
-inline constexpr char kLoaderTimedOutMessage[] = "抓图超时，手持设备没有响应！";
+// How long a capture waits for the loader, from its start.
+inline constexpr std::chrono::milliseconds kLoaderRunBound{30000};
 
 // Runs the command line to its end on the calling (UI) thread. Meanwhile the thread's
 // windows go on painting under the wait cursor, and the keyboard and mouse input that
 // reaches them is thrown away, so nothing typed or clicked meanwhile is acted on later.
-LoaderRunResult runLoader(LoaderLog& log, unsigned long boundMs = kLoaderRunBoundMs,
+LoaderRunResult runLoader(LoaderLog& log, std::chrono::milliseconds bound = kLoaderRunBound,
                           const char* commandLine = kLoaderCommandLine);
 
 }  // namespace capture

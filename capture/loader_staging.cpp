@@ -2,7 +2,7 @@
 
 #include "capture/staging_paths.h"
 #include "framework/error.h"
-#include "framework/win/handle.h"
+#include "framework/win/file_io.h"
 
 namespace capture {
 
@@ -35,15 +35,8 @@ void stageLoader(HMODULE module)
     if (!file)
         throw fw::errors::cannotCreateFile(kStagedLoader);
 
-    const char* next = static_cast<const char*>(loader.data);
-    DWORD left = loader.size;
-    while (left > 0) {
-        DWORD written = 0;
-        if (!WriteFile(file.get(), next, left, &written, nullptr) || written == 0)
-            throw fw::errors::inOutError(GetLastError());
-        next += written;
-        left -= written;
-    }
+    if (!fw::writeAll(file.get(), loader.data, loader.size))
+        throw fw::errors::inOutError(GetLastError());
 }
 
 }  // namespace capture

@@ -1,8 +1,12 @@
 # Cross build of the Windows program and its tests (run under Wine).
 set(VISTREL_LOADER "" CACHE FILEPATH "Loader program to embed instead of the stand-in")
 
-# Program texts are written in UTF-8 and stored as code page 936 bytes.
-add_compile_options(-finput-charset=UTF-8 -fexec-charset=GBK -Wall -Wextra)
+# Sources are UTF-8. The units that hold texts the user sees store them as code page 936
+# bytes: vistrel_texts_in_code_page_936(<source>...).
+add_compile_options(-finput-charset=UTF-8 -Wall -Wextra)
+function(vistrel_texts_in_code_page_936)
+  set_property(SOURCE ${ARGN} DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR} APPEND PROPERTY COMPILE_OPTIONS -fexec-charset=GBK)
+endfunction()
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
 add_link_options(-static -static-libgcc -static-libstdc++)
 # No symbol tables in the shipped programs: the loader is staged at every capture.
@@ -19,6 +23,3 @@ set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/_deps/googletest EXCLUDE_FROM_ALL)
-# GoogleTest's own literals (such as "µs") have no code page 936 form.
-target_compile_options(gtest PRIVATE -fexec-charset=UTF-8)
-target_compile_options(gmock PRIVATE -fexec-charset=UTF-8)

@@ -28,6 +28,10 @@ Error failedToSetData(const std::string& name);    // "Failed to set data for '%
 Error invalidDataType(const std::string& name);    // "Invalid data type for '%s'"
 Error notValidInteger(const std::string& text);    // "'%s' is not a valid integer value"
 Error jpegError(int messageCode);                  // "JPEG error #%d"
+Error cannotDeleteFile(const std::string& path);   // "Cannot delete file %s"
+Error cannotRegisterClass(const std::string& name);  // "Cannot register window class %s"
+Error cannotCreateWindow(const std::string& kind);   // "Cannot create window %s"
+Error cannotCreateFont(const std::string& face);     // "Cannot create font %s"
 // Input/output error for a Windows error code: "File not found", "Invalid filename", ...
 Error inOutError(std::uint32_t windowsErrorCode);
 }  // namespace errors

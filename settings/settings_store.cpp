@@ -3,29 +3,17 @@
 #include "framework/text/int_text.h"
 
 namespace settings {
-namespace {
-std::function<void(const std::string&)>& writeObserver()
-{
-    static std::function<void(const std::string&)> observer;
-    return observer;
-}
-}  // namespace
 
-void SettingsStore::setWriteObserver(std::function<void(const std::string&)> observer)
+SettingsStore::SettingsStore(WriteObserver* observer) : observer_(observer)
 {
-    writeObserver() = std::move(observer);
+    key_.open(HKEY_CURRENT_USER, kStoreKey);
 }
 
 void SettingsStore::writeText(const std::string& name, const std::string& text)
 {
     key_.writeText(name, text);
-    if (writeObserver())
-        writeObserver()(name);
-}
-
-SettingsStore::SettingsStore()
-{
-    key_.open(HKEY_CURRENT_USER, kStoreKey);
+    if (observer_)
+        observer_->written(name);
 }
 
 std::int32_t SettingsStore::readCount() const

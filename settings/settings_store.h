@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
 
 #include "framework/win/registry.h"
@@ -18,11 +17,19 @@ inline constexpr char kSnapPath[] = "snappath";  // the save folder
 inline constexpr char kSnapName[] = "snapname";  // the file-name prefix, may be empty
 inline constexpr char kCount[] = "jishu";        // the capture count, in decimal
 
+// Told of every value a store has written (tests that must tell one write from two of the
+// same text implement it).
+class WriteObserver {
+public:
+    virtual ~WriteObserver() = default;
+    virtual void written(const std::string& name) = 0;
+};
+
 class SettingsStore {
 public:
     // Opens the key, creating it when missing. When that fails the store goes on without a
     // key: has() answers no and every write raises failedToSetData.
-    SettingsStore();
+    explicit SettingsStore(WriteObserver* observer = nullptr);
 
     bool isOpen() const { return key_.isOpen(); }
 
@@ -34,12 +41,9 @@ public:
     std::int32_t readCount() const;
     void writeCount(std::int32_t count);
 
-    // For tests that must tell one write from two of the same text: while set, it is told
-    // the name of every value a store has written.
-    static void setWriteObserver(std::function<void(const std::string& name)> observer);
-
 private:
     fw::RegistryKey key_;
+    WriteObserver* observer_;
 };
 
 }  // namespace settings

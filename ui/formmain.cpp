@@ -1,24 +1,40 @@
 #include "ui/formmain.h"
 
 #include "capture/staged_files.h"
-#include "framework/win/application.h"
 #include "framework/win/shell_folders.h"
-#include "settings/settings_store.h"
 #include "ui/formmain_layout.h"
 #include "ui/formmain_texts.h"
 
 TForm_Main* Form_Main = nullptr;
 
-TForm_Main::TForm_Main()
+namespace {
+
+// Keeps a button disabled while it lives.
+class DisabledButton {
+public:
+    explicit DisabledButton(fw::Button& button) : button_(button) { button_.setEnabled(false); }
+    ~DisabledButton() { button_.setEnabled(true); }
+    DisabledButton(const DisabledButton&) = delete;
+    DisabledButton& operator=(const DisabledButton&) = delete;
+
+private:
+    fw::Button& button_;
+};
+
+}  // namespace
+
+TForm_Main::TForm_Main(const FormMainServices& services)
+    : fw::Form(services.boxes), storeWrites_(services.storeWrites), loaderBound_(services.loaderBound)
 {
+    namespace L = ui::layout;
     Form_Main = this;
-    createForm("TForm_Main", ui::texts::kCaption, ui::layout::kDesignedLeft, ui::layout::kDesignedTop,
-               ui::layout::kClientWidth, ui::layout::kClientHeight);
+    createForm({"TForm_Main", ui::texts::kCaption, L::kDesignedLeft, L::kDesignedTop, L::kClientWidth,
+                L::kClientHeight, L::kFontFace, L::kFontHeight});
     createControls();
     try {
         FormCreate();
     } catch (...) {
-        fw::Application::instance().showCurrentException();
+        reportError();
     }
 }
 
@@ -34,16 +50,16 @@ void TForm_Main::createControls()
     namespace T = ui::texts;
     const HWND parent = hwnd();
     // Creation order is tab order.
-    ButtonSnap.create(parent, T::kButtonSnap, L::kButtonSnap, font());
-    EditSnapName.create(parent, T::kDefaultPrefix, L::kEditSnapName, font());
-    DriveComboBox1.create(parent, L::kDriveComboBox1, font());
-    DirectoryListBox1.create(parent, L::kDirectoryListBox1, font());
-    ButtonDesktop.create(parent, T::kButtonDesktop, L::kButtonDesktop, font());
-    Memo1.create(parent, L::kMemo1, font(), false);
-    Label1.create(parent, T::kLabel1, L::kLabel1.left, L::kLabel1.top, font());
-    LabelPath.create(parent, "", L::kLabelPath.left, L::kLabelPath.top, font());
-    Label2.create(parent, T::kCredit, L::kLabel2.left, L::kLabel2.top, font());
-    Image1.create(parent, L::kImage1.left, L::kImage1.top, L::kImage1.width, L::kImage1.height);
+    ButtonSnap.create(parent, L::kButtonSnap, T::kButtonSnap);
+    EditSnapName.create(parent, L::kEditSnapName, T::kDefaultPrefix);
+    DriveComboBox1.create(parent, L::kDriveComboBox1);
+    DirectoryListBox1.create(parent, L::kDirectoryListBox1);
+    ButtonDesktop.create(parent, L::kButtonDesktop, T::kButtonDesktop);
+    Memo1.create(parent, L::kMemo1, false);
+    Label1.create(parent, L::kLabel1, T::kLabel1);
+    LabelPath.create(parent, L::kLabelPath, "");
+    Label2.create(parent, L::kLabel2, T::kCredit);
+    Image1.create(parent, L::kImage1);
 
     DriveComboBox1.bind(DirectoryListBox1);
     DirectoryListBox1.setPathLabel(&LabelPath);
@@ -57,7 +73,7 @@ void TForm_Main::createControls()
 void TForm_Main::FormCreate()
 {
     {
-        settings::SettingsStore store;
+        settings::SettingsStore store = openStore();
         if (store.has(settings::kSnapPath))
             DirectoryListBox1.setDirectory(store.readText(settings::kSnapPath));
         if (store.has(settings::kSnapName))
@@ -75,39 +91,47 @@ void TForm_Main::FormClose()
 
 void TForm_Main::DirectoryListBox1Change()
 {
-    settings::SettingsStore store;
-    store.writeText(settings::kSnapPath, DirectoryListBox1.directory());
+    openStore().writeText(settings::kSnapPath, DirectoryListBox1.directory());
 }
 
 void TForm_Main::ButtonDesktopClick()
 {
     const auto desktop = fw::desktopFolder();
     if (!desktop) {
-        fw::showMessage(ui::texts::kNoDesktopFolder);
+        boxes().message(ui::texts::kNoDesktopFolder);
         return;
     }
     DirectoryListBox1.setDirectory(*desktop);
     // Stored here as well: the list fires no change event when it already showed it.
-    settings::SettingsStore store;
-    store.writeText(settings::kSnapPath, DirectoryListBox1.directory());
+    openStore().writeText(settings::kSnapPath, DirectoryListBox1.directory());
 }
 
 void TForm_Main::EditSnapNameChange()
 {
-    {
-        settings::SettingsStore store;
-        store.writeText(settings::kSnapName, EditSnapName.text());
-    }
+    openStore().writeText(settings::kSnapName, EditSnapName.text());
     captureCount_ = 0;
 }
 
 void TForm_Main::ButtonSnapClick()
 {
-    capture::captureScreen(*this, loaderBoundMs);
+    using Kind = capture::CaptureOutcome::Kind;
+    const auto outcome = [this] {
+        // Disabled for the length of the capture and of the message it ends with.
+        const DisabledButton hold(ButtonSnap);
+        const capture::CaptureRequest request{DirectoryListBox1.directory(), EditSnapName.text(), captureCount_};
+        capture::CaptureOutcome result = capture::captureScreen(request, *this, loaderBound_);
+        if (result.kind == Kind::Saved)
+            Label2.setCaption(result.text);
+        else if (result.kind == Kind::Message)
+            boxes().message(result.text);
+        return result;
+    }();
+    if (outcome.kind == Kind::Error)
+        boxes().error(outcome.text);
 }
 
-void TForm_Main::storeCaptureCount(std::int32_t count)
+void TForm_Main::takeCaptureNumber(std::int32_t number)
 {
-    settings::SettingsStore store;
-    store.writeCount(count);
+    captureCount_ = number;
+    openStore().writeCount(number);
 }

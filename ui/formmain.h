@@ -1,9 +1,11 @@
 // The main window: every control the user works with, and one handler per event.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 
 #include "capture/capture_command.h"
+#include "framework/win/boxes.h"
 #include "framework/win/controls/button.h"
 #include "framework/win/controls/directory_list_box.h"
 #include "framework/win/controls/drive_combo_box.h"
@@ -12,12 +14,20 @@
 #include "framework/win/controls/memo.h"
 #include "framework/win/controls/picture_box.h"
 #include "framework/win/form.h"
+#include "settings/settings_store.h"
+
+// What the main window works with besides its controls; tests bring their own.
+struct FormMainServices {
+    fw::Boxes& boxes;
+    settings::WriteObserver* storeWrites = nullptr;
+    std::chrono::milliseconds loaderBound = capture::kLoaderRunBound;  // how long a capture waits
+};
 
 class TForm_Main : public fw::Form, private capture::CaptureWindow {
 public:
     // Creates the window at its designed position with all its controls, then runs
     // FormCreate. An error in FormCreate is shown and the window stays where it is.
-    TForm_Main();
+    explicit TForm_Main(const FormMainServices& services);
 
     // Shows the window with the focus on ButtonSnap, first in tab order.
     void show();
@@ -41,25 +51,19 @@ public:
     void EditSnapNameChange();
     void ButtonSnapClick();
 
-    std::int32_t captureCount() const override { return captureCount_; }
-    // How long a capture waits for the loader; tests shorten it.
-    unsigned long loaderBoundMs = capture::kLoaderRunBoundMs;
+    std::int32_t captureCount() const { return captureCount_; }
 
 protected:
     void formClose() override { FormClose(); }
 
 private:
     void createControls();
+    settings::SettingsStore openStore() const { return settings::SettingsStore(storeWrites_); }
 
-    // What the capture command reads and shows.
-    void setCaptureEnabled(bool enabled) override { ButtonSnap.setEnabled(enabled); }
-    std::string saveFolder() const override { return DirectoryListBox1.directory(); }
-    std::string namePrefix() const override { return EditSnapName.text(); }
-    void setCaptureCount(std::int32_t count) override { captureCount_ = count; }
-    void storeCaptureCount(std::int32_t count) override;
+    // What the capture shows while it runs.
     capture::LoaderLog& loaderLog() override { return memoLog_; }
     void showPreview(const fw::PixelImage& picture) override { Image1.setPicture(picture); }
-    void showSavedPath(const std::string& path) override { Label2.setCaption(path); }
+    void takeCaptureNumber(std::int32_t number) override;
 
     // The loader's output goes into the hidden log, one entry per read.
     class MemoLog : public capture::LoaderLog {
@@ -71,6 +75,9 @@ private:
         fw::Memo& memo_;
     };
     MemoLog memoLog_{Memo1};
+
+    settings::WriteObserver* storeWrites_;
+    std::chrono::milliseconds loaderBound_;
 
     // The capture count: 0 at start, the stored number after FormCreate, back to 0 at each
     // change of prefix, one more at each capture that got a bitmap.

@@ -3,12 +3,12 @@
 
 namespace ui::texts {
 
-inline constexpr char kCaption[] = "BlackBerry屏幕抓图工具-TOVEKA专用版";
-inline constexpr char kLabel1[] = "设置抓取图片文件名          ";
-inline constexpr char kDefaultPrefix[] = "hhshot";
-inline constexpr char kButtonDesktop[] = "抓图存到桌面";
-inline constexpr char kButtonSnap[] = "立即抓图";
-inline constexpr char kCredit[] = "Vistrel 1.2：抓图后，这里显示图片的保存位置";
-inline constexpr char kNoDesktopFolder[] = "无法取得桌面文件夹的位置！";
+extern const char kCaption[];
+extern const char kLabel1[];
+extern const char kDefaultPrefix[];
+extern const char kButtonDesktop[];
+extern const char kButtonSnap[];
+extern const char kCredit[];
+extern const char kNoDesktopFolder[];
 
 }  // namespace ui::texts

@@ -18,6 +18,7 @@
 #include "capture/staging_paths.h"
 #include "framework/graphics/jpeg_writer.h"
 #include "framework/win/application.h"
+#include "framework/win/boxes.h"
 #include "framework/win/handle.h"
 #include "settings/settings_store.h"
 #include "ui/formmain.h"
@@ -42,6 +43,13 @@ double median(const std::function<void()>& action, int runs)
     std::sort(times.begin(), times.end());
     return times[times.size() / 2];
 }
+
+// Boxes go to the output: a benchmark run must not wait for anyone to press OK.
+class PrintedBoxes : public fw::Boxes {
+public:
+    void message(const std::string& text) override { std::printf("box: %s\n", text.c_str()); }
+    void error(const std::string& message) override { std::printf("error box: %s\n", message.c_str()); }
+};
 
 class DiscardLog : public capture::LoaderLog {
 public:
@@ -75,7 +83,7 @@ int main(int argc, char** argv)
 {
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 9;
     fw::Application::instance().setTitle("Vistrel 1.2");
-    fw::setBoxHandler([](const fw::BoxRequest& box) { std::printf("box: %s\n", box.text.c_str()); });
+    PrintedBoxes boxes;
     CreateDirectoryA("C:\\vistrel-bench", nullptr);
     SetCurrentDirectoryA("C:\\vistrel-bench");
 
@@ -85,7 +93,7 @@ int main(int argc, char** argv)
 
     for (const char* model : {"480x360x24", "800x480x24"}) {
         SetEnvironmentVariableA("VISTREL_HANDHELD", (std::string("delay=0,model=") + model).c_str());
-        TForm_Main form;
+        TForm_Main form({boxes});
         fw::Application::instance().setMainWindow(form.hwnd());
         form.show();
         const HWND button = form.ButtonSnap.hwnd();

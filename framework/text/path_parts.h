@@ -1,5 +1,4 @@
-// Splitting a Windows path into its parts in 8-bit text where a double-byte character's
-// trail byte may equal '\'.
+// Windows paths in 8-bit text, where a double-byte character's trail byte may equal '\'.
 #pragma once
 
 #include <functional>
@@ -8,10 +7,14 @@
 
 namespace fw {
 
+// Tells the first bytes of double-byte characters; empty: none.
 using IsLeadByte = std::function<bool(unsigned char)>;
 
 // The texts between backslashes, empty ones included ("C:\a\" gives "C:", "a", "").
-// isLeadByte tells the first bytes of double-byte characters; empty: none.
 std::vector<std::string> splitAtBackslashes(const std::string& path, const IsLeadByte& isLeadByte);
+
+// The folder part of a path, up to and with its last separator ('\' or '/'); empty when
+// it has none.
+std::string folderPart(const std::string& path, const IsLeadByte& isLeadByte);
 
 }  // namespace fw

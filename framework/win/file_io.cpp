@@ -1,22 +1,17 @@
 #include "framework/win/file_io.h"
 
 #include "framework/error.h"
+#include "framework/text/path_parts.h"
+#include "framework/win/file_system.h"
 
 namespace fw {
 namespace {
 
-// The folder part of a path, with its last separator, or "." when there is none. Paths are
-// in the system code page, where a backslash byte may be the second half of a character.
+// The folder of a path, with its last separator, or "." when there is none.
 std::string folderOf(const std::string& path)
 {
-    std::size_t afterLastSeparator = 0;
-    for (std::size_t i = 0; i < path.size(); ++i) {
-        if (IsDBCSLeadByte(static_cast<BYTE>(path[i])) && i + 1 < path.size())
-            ++i;
-        else if (path[i] == '\\' || path[i] == '/')
-            afterLastSeparator = i + 1;
-    }
-    return afterLastSeparator == 0 ? std::string(".") : path.substr(0, afterLastSeparator);
+    const std::string folder = folderPart(path, isLeadByte);
+    return folder.empty() ? std::string(".") : folder;
 }
 
 // A temporary file that is deleted unless it was moved into place.
@@ -37,8 +32,11 @@ private:
     std::string path_;
 };
 
-bool writeAll(HANDLE file, const std::uint8_t* data, std::size_t size)
+}  // namespace
+
+bool writeAll(HANDLE file, const void* bytes, std::size_t size)
 {
+    const auto* data = static_cast<const std::uint8_t*>(bytes);
     while (size > 0) {
         const DWORD chunk = size > (1u << 30) ? (1u << 30) : static_cast<DWORD>(size);
         DWORD written = 0;
@@ -49,8 +47,6 @@ bool writeAll(HANDLE file, const std::uint8_t* data, std::size_t size)
     }
     return true;
 }
-
-}  // namespace
 
 UniqueFile openForReading(const std::string& path, DWORD shareMode)
 {

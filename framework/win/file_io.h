@@ -34,6 +34,9 @@ private:
     std::size_t size_ = 0;
 };
 
+// Writes all the bytes at the file's position; false when Windows fails to.
+bool writeAll(HANDLE file, const void* bytes, std::size_t size);
+
 // Puts `data` in place of the file at `path` in one step: the bytes go to a new file in the
 // same folder, which is flushed and then moved over `path` (replacing an existing file).
 // On any failure the earlier file is untouched, the new file is removed, and

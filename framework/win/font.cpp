@@ -1,5 +1,6 @@
 #include "framework/win/font.h"
 
+#include "framework/error.h"
 #include "framework/win/gdi.h"
 
 namespace fw {
@@ -9,6 +10,8 @@ Font::Font(const char* face, int height)
                         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                         DEFAULT_PITCH | FF_DONTCARE, face))
 {
+    if (!font_)
+        throw errors::cannotCreateFont(face);
 }
 
 SIZE measureText(HFONT font, const std::string& text)

@@ -11,6 +11,8 @@ namespace fw {
 
 class Font {
 public:
+    Font() = default;
+    // Raises errors::cannotCreateFont when Windows cannot make it.
     Font(const char* face, int height);
     HFONT handle() const { return static_cast<HFONT>(font_.get()); }
 

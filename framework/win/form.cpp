@@ -1,24 +1,74 @@
 #include "framework/win/form.h"
 
+#include <vector>
+
 #include "framework/win/application.h"
-#include "framework/win/control.h"
 
 namespace fw {
 namespace {
+
 constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kFormExStyle = WS_EX_CONTROLPARENT;
+
+std::vector<Window*> childObjects(HWND parent)
+{
+    std::vector<Window*> children;
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (Window* window = Window::fromHandle(child))
+            children.push_back(window);
+    return children;
+}
+
 }  // namespace
 
-Form::Form() : font_("MS Sans Serif", -11) {}
-
-void Form::createForm(const char* className, const std::string& caption, int left, int top,
-                      int clientWidth, int clientHeight)
+void Form::createForm(const Design& design)
 {
-    RECT outer{0, 0, clientWidth, clientHeight};
-    AdjustWindowRectEx(&outer, kFormStyle, FALSE, kFormExStyle);
-    createWindow(className, kFormExStyle, caption.c_str(), kFormStyle, left, top,
-                 outer.right - outer.left, outer.bottom - outer.top, Application::instance().handle(),
-                 reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+    fontFace_ = design.fontFace;
+    designFontHeight_ = design.fontHeight;
+    designClientWidth_ = design.clientWidth;
+    designClientHeight_ = design.clientHeight;
+    takeDpi(systemDpi());
+    createOwn({design.className, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)}, kFormExStyle, design.caption,
+              kFormStyle, outerRect(design.left, design.top), Application::instance().handle());
+    // A display of its own dpi: Windows tells the window, not the program.
+    const Dpi windowDpi = dpiOf(hwnd());
+    if (!(windowDpi == dpi_)) {
+        RECT now;
+        GetWindowRect(hwnd(), &now);
+        takeDpi(windowDpi);
+        const RECT outer = outerRect(now.left, now.top);
+        SetWindowPos(hwnd(), nullptr, outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+RECT Form::outerRect(int left, int top) const
+{
+    const RECT frame = outerRectFor(dpi_.scale(designClientWidth_), dpi_.scale(designClientHeight_), kFormStyle,
+                                    kFormExStyle, dpi_);
+    return {left, top, left + frame.right - frame.left, top + frame.bottom - frame.top};
+}
+
+void Form::takeDpi(Dpi dpi)
+{
+    Font font(fontFace_, dpi.scale(designFontHeight_));
+    dpi_ = dpi;
+    font_ = std::move(font);
+}
+
+void Form::onDpiChanged(Dpi dpi, const RECT& suggested)
+{
+    takeDpi(dpi);
+    const RECT outer = outerRect(suggested.left, suggested.top);
+    SetWindowPos(hwnd(), nullptr, outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    const std::vector<Window*> children = childObjects(hwnd());
+    // Every control has the new font before any measures text in it.
+    for (Window* child : children)
+        SendMessageA(child->hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font()), FALSE);
+    for (Window* child : children)
+        child->applyPlacement(dpi_, font());
+    InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
 void Form::centreOnScreen()
@@ -32,28 +82,27 @@ void Form::centreOnScreen()
     SetWindowPos(hwnd(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void Form::reportError()
+{
+    boxes_.error(currentErrorMessage());
+}
+
 LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (const std::optional<LRESULT> handled = reflectToChild(message, wParam, lParam))
+        return *handled;
     switch (message) {
-    case WM_COMMAND:
-        if (Control* control = Control::fromHandle(reinterpret_cast<HWND>(lParam))) {
-            control->handleCommand(HIWORD(wParam));
-            return 0;
-        }
-        break;
-    case WM_DRAWITEM: {
-        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        if (Control* control = Control::fromHandle(item->hwndItem))
-            if (control->handleDrawItem(*item))
-                return TRUE;
-        break;
-    }
+    case WM_GETFONT:
+        return reinterpret_cast<LRESULT>(font());
     case WM_CTLCOLORSTATIC: {
         const HDC dc = reinterpret_cast<HDC>(wParam);
         SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
         SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     }
+    case WM_DPICHANGED:
+        onDpiChanged(Dpi(LOWORD(wParam)), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
     case WM_SYSCOMMAND:
         // The task-bar window carries the minimised application.
         if ((wParam & 0xFFF0) == SC_MINIMIZE && Application::instance().mainWindow() == hwnd() &&
@@ -69,7 +118,7 @@ LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             PostQuitMessage(0);
         return 0;
     }
-    return Window::handleMessage(message, wParam, lParam);
+    return defaultHandling(message, wParam, lParam);
 }
 
 }  // namespace fw

@@ -1,10 +1,15 @@
 // A top-level window that holds controls: fixed single border, system menu and minimise
-// box, button-face background, one font for all its controls. It passes the controls'
-// notifications back to them.
+// box, button-face background, one font for all its controls. Its client size, its
+// controls' places and its font are designed at 96 dpi and scale with the window's dpi,
+// when it is made and whenever Windows moves it to a display of another dpi. It passes
+// its controls' notifications back to them and shows the errors that escape its handlers
+// through its boxes.
 #pragma once
 
 #include <string>
 
+#include "framework/win/boxes.h"
+#include "framework/win/dpi.h"
 #include "framework/win/font.h"
 #include "framework/win/window.h"
 
@@ -12,24 +17,44 @@ namespace fw {
 
 class Form : public Window {
 public:
-    Form();
+    explicit Form(Boxes& boxes) : boxes_(boxes) {}
     HFONT font() const { return font_.handle(); }
+    Dpi dpi() const { return dpi_; }
+    Boxes& boxes() const { return boxes_; }
 
     // Moves the window to the centre of the primary display: half the screen size less
     // half the outer window size, each halved by integer division.
     void centreOnScreen();
 
 protected:
-    void createForm(const char* className, const std::string& caption, int left, int top,
-                    int clientWidth, int clientHeight);
+    struct Design {
+        const char* className;
+        std::string caption;
+        int left, top;  // the outer window's place, in pixels of the screen
+        int clientWidth, clientHeight;  // at 96 dpi
+        const char* fontFace;
+        int fontHeight;  // at 96 dpi
+    };
+    void createForm(const Design& design);
 
     // Runs when the user closes the window, before it is destroyed.
     virtual void formClose() {}
 
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void reportError() override;
 
 private:
+    RECT outerRect(int left, int top) const;
+    void takeDpi(Dpi dpi);
+    void onDpiChanged(Dpi dpi, const RECT& suggested);
+
+    Boxes& boxes_;
+    Dpi dpi_;
     Font font_;
+    const char* fontFace_ = nullptr;
+    int designFontHeight_ = 0;
+    int designClientWidth_ = 0;
+    int designClientHeight_ = 0;
 };
 
 }  // namespace fw

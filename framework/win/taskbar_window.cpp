@@ -1,12 +1,10 @@
 #include "framework/win/taskbar_window.h"
 
-#include "framework/win/application.h"
-
 namespace fw {
 
 void TaskbarWindow::minimize()
 {
-    const HWND main = Application::instance().mainWindow();
+    const HWND main = mainWindow_();
     if (main)
         ShowWindow(main, SW_HIDE);
     ShowWindow(hwnd(), SW_MINIMIZE);
@@ -14,7 +12,7 @@ void TaskbarWindow::minimize()
 
 void TaskbarWindow::showMainWindow()
 {
-    const HWND main = Application::instance().mainWindow();
+    const HWND main = mainWindow_();
     if (main && !IsWindowVisible(main))
         ShowWindow(main, SW_SHOW);
     const HWND front = GetLastActivePopup(hwnd());
@@ -22,12 +20,14 @@ void TaskbarWindow::showMainWindow()
         SetActiveWindow(front);
 }
 
-void TaskbarWindow::create(const std::string& title)
+void TaskbarWindow::create(const std::string& title, std::function<HWND()> mainWindow)
 {
-    createWindow("TApplication", 0, title.c_str(),
-                 WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX | WS_VISIBLE,
-                 GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr,
-                 nullptr);
+    mainWindow_ = std::move(mainWindow);
+    const int x = GetSystemMetrics(SM_CXSCREEN) / 2;
+    const int y = GetSystemMetrics(SM_CYSCREEN) / 2;
+    createOwn({"TApplication", nullptr}, 0, title,
+              WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX | WS_VISIBLE, {x, y, x, y},
+              nullptr);
 }
 
 LRESULT TaskbarWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -48,13 +48,13 @@ LRESULT TaskbarWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == SC_RESTORE) {
-            const LRESULT result = Window::handleMessage(message, wParam, lParam);
+            const LRESULT result = defaultHandling(message, wParam, lParam);
             showMainWindow();
             return result;
         }
         break;
     }
-    return Window::handleMessage(message, wParam, lParam);
+    return defaultHandling(message, wParam, lParam);
 }
 
 }  // namespace fw

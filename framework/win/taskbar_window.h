@@ -5,6 +5,7 @@
 // restoring this one brings the main window back.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "framework/win/window.h"
@@ -13,14 +14,17 @@ namespace fw {
 
 class TaskbarWindow : public Window {
 public:
-    void create(const std::string& title);
-    void setTitle(const std::string& title) { SetWindowTextA(hwnd(), title.c_str()); }
+    // mainWindow tells the application's main window whenever it is needed.
+    void create(const std::string& title, std::function<HWND()> mainWindow);
     // Hides the main window and minimises the application to its task-bar button.
     void minimize();
 
 protected:
     void showMainWindow();
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    std::function<HWND()> mainWindow_;
 };
 
 }  // namespace fw

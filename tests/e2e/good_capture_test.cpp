@@ -85,6 +85,7 @@ TEST_F(GoodCapture, EnterOrSpaceRightAfterStartCaptures)
         freshSlate();
         store("snappath", kShots);
         e2e::MainWindow& w = start();
+        ASSERT_TRUE(w.settle());  // shown, and waiting for input
         SetForegroundWindow(w.window());
         GUITHREADINFO thread{};
         thread.cbSize = sizeof(thread);

@@ -2,22 +2,25 @@
 
 namespace fw {
 
-void Button::create(HWND parent, const std::string& caption, const Bounds& bounds, HFONT font)
+void Button::create(HWND parent, const Placement& placement, const std::string& caption)
 {
-    Control::create(parent, "BUTTON", caption, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, bounds, font);
+    createControl("BUTTON", parent, placement, caption, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0);
 }
 
-void Button::handleCommand(WORD notification)
+std::optional<LRESULT> Button::handleReflected(UINT message, WPARAM wParam, LPARAM /*lParam*/)
 {
-    if (notification == BN_CLICKED && onClick)
-        onClick();
+    return fireOnCommand(message, wParam, BN_CLICKED, onClick);
 }
 
-bool Button::handleEnterKey()
+LRESULT Button::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (enabled())
-        SendMessageA(hwnd(), BM_CLICK, 0, 0);
-    return true;
+    const auto press = [this] {
+        if (enabled())
+            SendMessageA(hwnd(), BM_CLICK, 0, 0);
+    };
+    if (const std::optional<LRESULT> handled = handleEnterKey(message, wParam, lParam, press))
+        return *handled;
+    return Window::handleMessage(message, wParam, lParam);
 }
 
 }  // namespace fw

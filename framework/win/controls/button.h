@@ -1,19 +1,22 @@
-// Push button with one event: click.
+// Push button with one event: click (by mouse, Space, or Enter while it has the focus).
 #pragma once
 
 #include <functional>
+#include <string>
 
-#include "framework/win/control.h"
+#include "framework/win/window.h"
 
 namespace fw {
 
-class Button : public Control {
+class Button : public Window {
 public:
-    void create(HWND parent, const std::string& caption, const Bounds& bounds, HFONT font);
+    void create(HWND parent, const Placement& placement, const std::string& caption);
     std::function<void()> onClick;
 
-    void handleCommand(WORD notification) override;
-    bool handleEnterKey() override;
+    std::optional<LRESULT> handleReflected(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+protected:
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 
 }  // namespace fw

@@ -6,6 +6,7 @@
 #include "framework/text/path_parts.h"
 #include "framework/text/path_shortening.h"
 #include "framework/win/controls/label.h"
+#include "framework/win/file_system.h"
 #include "framework/win/font.h"
 #include "framework/win/gdi.h"
 #include "framework/win/handle.h"
@@ -18,11 +19,6 @@ struct FindTraits {
     static void close(HANDLE h) { FindClose(h); }
 };
 using UniqueFind = UniqueResource<HANDLE, FindTraits>;
-
-bool isLeadByte(unsigned char c)
-{
-    return IsDBCSLeadByte(c) != FALSE;
-}
 
 bool lessIgnoringCase(const std::string& a, const std::string& b)
 {
@@ -59,28 +55,23 @@ std::vector<std::string> subfolders(const std::string& folder)
 
 }  // namespace
 
-std::string currentDirectory()
+void DirectoryListBox::create(HWND parent, const Placement& placement)
 {
-    std::string buffer(MAX_PATH, '\0');
-    DWORD length = GetCurrentDirectoryA(static_cast<DWORD>(buffer.size()), buffer.data());
-    if (length >= buffer.size()) {
-        buffer.resize(length);
-        length = GetCurrentDirectoryA(static_cast<DWORD>(buffer.size()), buffer.data());
-    }
-    buffer.resize(length);
-    return buffer;
+    dpi_ = dpiOf(parent);  // WM_MEASUREITEM comes while the list is made
+    directory_ = currentDirectory();
+    createControl("LISTBOX", parent, placement, "",
+                  WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_NOINTEGRALHEIGHT,
+                  WS_EX_CLIENTEDGE);
+    rebuild();
 }
 
-void DirectoryListBox::create(HWND parent, const Bounds& bounds, HFONT font)
+void DirectoryListBox::applyPlacement(Dpi dpi, HFONT font)
 {
-    Control::create(parent, "LISTBOX", "",
-                    WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED |
-                        LBS_NOINTEGRALHEIGHT,
-                    WS_EX_CLIENTEDGE, bounds, font);
-    SendMessageA(hwnd(), LB_SETITEMHEIGHT, 0, kItemHeight);
-    width_ = bounds.width;
-    directory_ = currentDirectory();
-    rebuild();
+    dpi_ = dpi;
+    Window::applyPlacement(dpi, font);
+    SendMessageA(hwnd(), LB_SETITEMHEIGHT, 0, dpi.scale(kItemHeight));
+    width_ = dpi.scale(placement().bounds.width);
+    updatePathLabel();
 }
 
 void DirectoryListBox::setDirectory(const std::string& path)
@@ -150,33 +141,42 @@ void DirectoryListBox::enterSelected()
     setDirectory(items_[static_cast<std::size_t>(selected)].path);
 }
 
-void DirectoryListBox::handleCommand(WORD notification)
+std::optional<LRESULT> DirectoryListBox::handleReflected(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (notification == LBN_DBLCLK)
-        enterSelected();
+    switch (message) {
+    case WM_DRAWITEM:
+        drawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
+    case WM_MEASUREITEM:
+        reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = static_cast<UINT>(dpi_.scale(kItemHeight));
+        return TRUE;
+    default:
+        return fireOnCommand(message, wParam, LBN_DBLCLK, [this] { enterSelected(); });
+    }
 }
 
-bool DirectoryListBox::handleEnterKey()
+LRESULT DirectoryListBox::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    enterSelected();
-    return true;
+    if (const std::optional<LRESULT> handled = handleEnterKey(message, wParam, lParam, [this] { enterSelected(); }))
+        return *handled;
+    return Window::handleMessage(message, wParam, lParam);
 }
 
-bool DirectoryListBox::handleDrawItem(const DRAWITEMSTRUCT& item)
+void DirectoryListBox::drawItem(const DRAWITEMSTRUCT& item) const
 {
     if (item.itemID == static_cast<UINT>(-1) || item.itemID >= items_.size())
-        return true;
+        return;
     const Item& entry = items_[item.itemID];
     const bool selected = (item.itemState & ODS_SELECTED) != 0;
     const HDC dc = item.hDC;
     FillRect(dc, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
 
     // A small folder glyph, indented by depth.
-    const int left = item.rcItem.left + 2 + entry.level * 8;
-    const int top = item.rcItem.top + 3;
+    const int left = item.rcItem.left + dpi_.scale(2 + entry.level * 8);
+    const int top = item.rcItem.top + dpi_.scale(3);
     UniqueGdiObject folderBrush(CreateSolidBrush(RGB(0xE8, 0xC0, 0x50)));
-    RECT tab{left, top, left + 5, top + 2};
-    RECT body{left, top + 2, left + 12, top + 11};
+    RECT tab{left, top, left + dpi_.scale(5), top + dpi_.scale(2)};
+    RECT body{left, top + dpi_.scale(2), left + dpi_.scale(12), top + dpi_.scale(11)};
     FillRect(dc, &tab, static_cast<HBRUSH>(folderBrush.get()));
     FillRect(dc, &body, static_cast<HBRUSH>(folderBrush.get()));
     FrameRect(dc, &body, GetSysColorBrush(COLOR_BTNSHADOW));
@@ -184,12 +184,11 @@ bool DirectoryListBox::handleDrawItem(const DRAWITEMSTRUCT& item)
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
     RECT text = item.rcItem;
-    text.left = left + 16;
+    text.left = left + dpi_.scale(16);
     DrawTextA(dc, entry.name.c_str(), static_cast<int>(entry.name.size()), &text,
               DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     if (item.itemState & ODS_FOCUS)
         DrawFocusRect(dc, &item.rcItem);
-    return true;
 }
 
 }  // namespace fw

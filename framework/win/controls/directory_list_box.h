@@ -9,17 +9,17 @@
 #include <string>
 #include <vector>
 
-#include "framework/win/control.h"
+#include "framework/win/window.h"
 
 namespace fw {
 
 class Label;
 
-class DirectoryListBox : public Control {
+class DirectoryListBox : public Window {
 public:
-    static constexpr int kItemHeight = 16;
+    static constexpr int kItemHeight = 16;  // at 96 dpi
 
-    void create(HWND parent, const Bounds& bounds, HFONT font);
+    void create(HWND parent, const Placement& placement);
     std::function<void()> onChange;
     // Told the folder's drive letter whenever the shown folder changes (the drive selector).
     std::function<void(char)> onDriveShown;
@@ -31,9 +31,11 @@ public:
     void setDirectory(const std::string& path);
     void setPathLabel(Label* label);
 
-    void handleCommand(WORD notification) override;
-    bool handleDrawItem(const DRAWITEMSTRUCT& item) override;
-    bool handleEnterKey() override;
+    void applyPlacement(Dpi dpi, HFONT font) override;
+    std::optional<LRESULT> handleReflected(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+protected:
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     struct Item {
@@ -44,14 +46,13 @@ private:
     void rebuild();
     void updatePathLabel();
     void enterSelected();
+    void drawItem(const DRAWITEMSTRUCT& item) const;
 
     std::string directory_;
     std::vector<Item> items_;
+    Dpi dpi_;
     int width_ = 0;
     Label* pathLabel_ = nullptr;
 };
-
-// The process's current directory.
-std::string currentDirectory();
 
 }  // namespace fw

@@ -7,6 +7,8 @@
 namespace fw {
 namespace {
 
+constexpr int kListRoom = 200;  // the drop-down list's height, at 96 dpi
+
 std::string driveCaption(char letter)
 {
     const std::string root = std::string(1, letter) + ":\\";
@@ -32,13 +34,9 @@ std::string driveCurrentFolder(char letter)
 
 }  // namespace
 
-void DriveComboBox::create(HWND parent, const Bounds& bounds, HFONT font)
+void DriveComboBox::create(HWND parent, const Placement& placement)
 {
-    // The height given is the closed box; the drop-down list needs room below it.
-    Bounds withList = bounds;
-    withList.height = bounds.height + 200;
-    Control::create(parent, "COMBOBOX", "", WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0,
-                    withList, font);
+    createControl("COMBOBOX", parent, placement, "", WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0);
     const DWORD drives = GetLogicalDrives();
     for (int i = 0; i < 26; ++i) {
         if (!(drives & (1u << i)))
@@ -73,9 +71,19 @@ char DriveComboBox::drive() const
                : '\0';
 }
 
-void DriveComboBox::handleCommand(WORD notification)
+Bounds DriveComboBox::windowBounds(const Bounds& scaled, Dpi dpi) const
 {
-    if (notification != CBN_SELCHANGE || !list_)
+    return {scaled.left, scaled.top, scaled.width, scaled.height + dpi.scale(kListRoom)};
+}
+
+std::optional<LRESULT> DriveComboBox::handleReflected(UINT message, WPARAM wParam, LPARAM /*lParam*/)
+{
+    return fireOnCommand(message, wParam, CBN_SELCHANGE, [this] { moveListToChosenDrive(); });
+}
+
+void DriveComboBox::moveListToChosenDrive()
+{
+    if (!list_)
         return;
     const char letter = drive();
     const std::string shown = list_->directory();

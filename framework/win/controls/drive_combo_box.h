@@ -5,24 +5,30 @@
 #include <string>
 #include <vector>
 
-#include "framework/win/control.h"
+#include "framework/win/window.h"
 
 namespace fw {
 
 class DirectoryListBox;
 
-class DriveComboBox : public Control {
+class DriveComboBox : public Window {
 public:
-    void create(HWND parent, const Bounds& bounds, HFONT font);
+    // The placement's height is the closed box's; the drop-down list gets room below it.
+    void create(HWND parent, const Placement& placement);
     void bind(DirectoryListBox& list);
 
     // Shows the drive without moving the folder list.
     void showDrive(char letter);
     char drive() const;
 
-    void handleCommand(WORD notification) override;
+    std::optional<LRESULT> handleReflected(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+protected:
+    Bounds windowBounds(const Bounds& scaled, Dpi dpi) const override;
 
 private:
+    void moveListToChosenDrive();
+
     std::vector<char> letters_;
     DirectoryListBox* list_ = nullptr;
 };

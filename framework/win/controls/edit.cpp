@@ -2,10 +2,9 @@
 
 namespace fw {
 
-void Edit::create(HWND parent, const std::string& text, const Bounds& bounds, HFONT font)
+void Edit::create(HWND parent, const Placement& placement, const std::string& text)
 {
-    Control::create(parent, "EDIT", text, WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE,
-                    bounds, font);
+    createControl("EDIT", parent, placement, text, WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE);
 }
 
 void Edit::setEditText(const std::string& text)
@@ -14,10 +13,9 @@ void Edit::setEditText(const std::string& text)
         setText(text);  // the edit reports EN_CHANGE itself
 }
 
-void Edit::handleCommand(WORD notification)
+std::optional<LRESULT> Edit::handleReflected(UINT message, WPARAM wParam, LPARAM /*lParam*/)
 {
-    if (notification == EN_CHANGE && onChange)
-        onChange();
+    return fireOnCommand(message, wParam, EN_CHANGE, onChange);
 }
 
 }  // namespace fw

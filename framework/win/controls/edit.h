@@ -3,20 +3,21 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
-#include "framework/win/control.h"
+#include "framework/win/window.h"
 
 namespace fw {
 
-class Edit : public Control {
+class Edit : public Window {
 public:
-    void create(HWND parent, const std::string& text, const Bounds& bounds, HFONT font);
+    void create(HWND parent, const Placement& placement, const std::string& text);
     std::function<void()> onChange;
 
     // Sets the text; fires the change event only when the text differs.
     void setEditText(const std::string& text);
 
-    void handleCommand(WORD notification) override;
+    std::optional<LRESULT> handleReflected(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 
 }  // namespace fw

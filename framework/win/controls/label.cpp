@@ -4,11 +4,17 @@
 
 namespace fw {
 
-void Label::create(HWND parent, const std::string& text, int left, int top, HFONT font)
+void Label::create(HWND parent, const Placement& placement, const std::string& text)
 {
-    const SIZE size = measureText(font, text);
-    Control::create(parent, "STATIC", text, WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0,
-                    {left, top, size.cx, size.cy}, font);
+    createControl("STATIC", parent, placement, text, WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0);
+}
+
+Bounds Label::windowBounds(const Bounds& scaled, Dpi /*dpi*/) const
+{
+    if (!hwnd())
+        return {scaled.left, scaled.top, 0, 0};  // measured once it has its text and font
+    const SIZE size = measureText(font(), text());
+    return {scaled.left, scaled.top, static_cast<int>(size.cx), static_cast<int>(size.cy)};
 }
 
 void Label::setCaption(const std::string& text)

@@ -2,12 +2,11 @@
 
 namespace fw {
 
-void Memo::create(HWND parent, const Bounds& bounds, HFONT font, bool visible)
+void Memo::create(HWND parent, const Placement& placement, bool visible)
 {
-    Control::create(parent, "EDIT", "",
-                    (visible ? WS_VISIBLE : 0) | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE |
-                        ES_AUTOVSCROLL | ES_WANTRETURN,
-                    WS_EX_CLIENTEDGE, bounds, font);
+    createControl("EDIT", parent, placement, "",
+                  (visible ? WS_VISIBLE : 0) | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN,
+                  WS_EX_CLIENTEDGE);
     // The default limit of an edit is about 32 KB; a loader may say more.
     SendMessageA(hwnd(), EM_SETLIMITTEXT, 0, 0);
 }

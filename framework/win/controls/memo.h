@@ -1,13 +1,15 @@
 // Multi-line text that only collects entries; the program keeps it hidden.
 #pragma once
 
-#include "framework/win/control.h"
+#include <string>
+
+#include "framework/win/window.h"
 
 namespace fw {
 
-class Memo : public Control {
+class Memo : public Window {
 public:
-    void create(HWND parent, const Bounds& bounds, HFONT font, bool visible);
+    void create(HWND parent, const Placement& placement, bool visible);
     // Adds the text as a new entry (a new line) and repaints.
     void appendEntry(const std::string& text);
     // Every entry, each ended by CR LF.

@@ -4,10 +4,10 @@
 
 namespace fw {
 
-void PictureBox::create(HWND parent, int left, int top, int width, int height)
+void PictureBox::create(HWND parent, const Placement& placement)
 {
-    createWindow("VistrelPictureBox", 0, "", WS_CHILD | WS_VISIBLE, left, top, width, height, parent,
-                 reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+    createOwnChild({"VistrelPictureBox", reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)}, parent, placement,
+                   WS_VISIBLE);
 }
 
 void PictureBox::setPicture(const PixelImage& image)

@@ -12,7 +12,7 @@ namespace fw {
 
 class PictureBox : public Window {
 public:
-    void create(HWND parent, int left, int top, int width, int height);
+    void create(HWND parent, const Placement& placement);
     // Replaces the picture; the old one stays when making the new one fails.
     void setPicture(const PixelImage& image);
     bool hasPicture() const { return dib_ != nullptr; }

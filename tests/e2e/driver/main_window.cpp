@@ -3,61 +3,29 @@
 #include <stdexcept>
 
 #include "tests/e2e/driver/window_search.h"
+#include "ui/formmain_ids.h"
 
 namespace e2e {
 namespace {
 
-// The program's own texts, code page 936.
-constexpr char kButtonSnapText[] = "立即抓图";
-constexpr char kButtonDesktopText[] = "抓图存到桌面";
-
-// Where the controls stand in the client area.
-constexpr POINT kEditSnapNameAt{24, 40};
-constexpr POINT kLabelPathAt{8, 80};
-constexpr POINT kLabel2At{8, 464};
-
-bool at(HWND control, POINT place)
+HWND control(HWND window, int id, const char* name)
 {
-    const POINT p = positionInParent(control);
-    return p.x == place.x && p.y == place.y;
-}
-
-bool sameClass(const std::string& kind, const char* expected)
-{
-    return lstrcmpiA(kind.c_str(), expected) == 0;
-}
-
-void require(HWND control, const char* name)
-{
-    if (!control)
+    const HWND found = GetDlgItem(window, id);
+    if (!found)
         throw std::runtime_error(std::string("the main window has no ") + name);
+    return found;
 }
 
 }  // namespace
 
-MainWindow::MainWindow(HWND window) : window_(window)
+MainWindow::MainWindow(HWND window)
+    : window_(window),
+      buttonSnap_(control(window, ui::ids::kButtonSnap, "ButtonSnap")),
+      buttonDesktop_(control(window, ui::ids::kButtonDesktop, "ButtonDesktop")),
+      editSnapName_(control(window, ui::ids::kEditSnapName, "EditSnapName")),
+      labelPath_(control(window, ui::ids::kLabelPath, "LabelPath")),
+      label2_(control(window, ui::ids::kLabel2, "Label2"))
 {
-    for (HWND child : childrenOf(window)) {
-        const std::string kind = className(child);
-        if (sameClass(kind, "Button")) {
-            const std::string text = controlText(child);
-            if (text == kButtonSnapText)
-                buttonSnap_ = child;
-            else if (text == kButtonDesktopText)
-                buttonDesktop_ = child;
-        } else if (sameClass(kind, "Edit") && at(child, kEditSnapNameAt)) {
-            editSnapName_ = child;
-        } else if (sameClass(kind, "Static") && at(child, kLabelPathAt)) {
-            labelPath_ = child;
-        } else if (sameClass(kind, "Static") && at(child, kLabel2At)) {
-            label2_ = child;
-        }
-    }
-    require(buttonSnap_, "ButtonSnap");
-    require(buttonDesktop_, "ButtonDesktop");
-    require(editSnapName_, "EditSnapName");
-    require(labelPath_, "LabelPath");
-    require(label2_, "Label2");
 }
 
 std::string MainWindow::caption() const { return controlText(window_); }

@@ -1,5 +1,5 @@
-// Vistrel's main window seen from outside: its controls, found by class and text or place,
-// and what a user does with them.
+// Vistrel's main window seen from outside: its controls, found by their ids, and what a
+// user does with them.
 #pragma once
 
 #include <windows.h>
@@ -38,11 +38,11 @@ public:
 
 private:
     HWND window_;
-    HWND buttonSnap_ = nullptr;
-    HWND buttonDesktop_ = nullptr;
-    HWND editSnapName_ = nullptr;
-    HWND labelPath_ = nullptr;
-    HWND label2_ = nullptr;
+    HWND buttonSnap_;
+    HWND buttonDesktop_;
+    HWND editSnapName_;
+    HWND labelPath_;
+    HWND label2_;
 };
 
 }  // namespace e2e

@@ -37,14 +37,6 @@ HWND findTopLevelWindow(DWORD processId, const char* windowClass)
     return search.found;
 }
 
-std::vector<HWND> childrenOf(HWND parent)
-{
-    std::vector<HWND> children;
-    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        children.push_back(child);
-    return children;
-}
-
 std::string controlText(HWND control)
 {
     DWORD_PTR length = 0;
@@ -58,13 +50,12 @@ std::string controlText(HWND control)
     return text;
 }
 
-POINT positionInParent(HWND child)
+RECT rectInParent(HWND child)
 {
     RECT r;
     GetWindowRect(child, &r);
-    POINT p{r.left, r.top};
-    ScreenToClient(GetParent(child), &p);
-    return p;
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+    return r;
 }
 
 }  // namespace e2e

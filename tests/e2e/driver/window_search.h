@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <string>
-#include <vector>
 
 namespace e2e {
 
@@ -13,14 +12,11 @@ std::string className(HWND window);
 // The visible top-level window of that process and class; null when there is none.
 HWND findTopLevelWindow(DWORD processId, const char* windowClass);
 
-// The direct children of a window, in z order.
-std::vector<HWND> childrenOf(HWND parent);
-
 // A control's text by WM_GETTEXT, which, unlike GetWindowText, reaches other processes'
 // controls; the bytes are the program's own (code page 936).
 std::string controlText(HWND control);
 
-// The child's top-left corner in its parent's client area.
-POINT positionInParent(HWND child);
+// The child's rectangle in its parent's client area.
+RECT rectInParent(HWND child);
 
 }  // namespace e2e

@@ -3,7 +3,7 @@
 // program at all.
 #include <gtest/gtest.h>
 
-#include "capture/loader_run.h"
+#include "capture/capture_command.h"
 #include "capture/loader_staging.h"
 #include "capture/staging_paths.h"
 #include "tests/win/loader/loader_test_support.h"
@@ -24,18 +24,26 @@ TEST_F(EmbeddedFile, IsStagedByteForByte)
     EXPECT_TRUE(*staged == *given);
 }
 
+// What a capture shows, for a capture that never gets as far as a picture.
+class NoPictureWindow : public capture::CaptureWindow {
+public:
+    capture::LoaderLog& loaderLog() override { return log; }
+    void showPreview(const fw::PixelImage&) override { ADD_FAILURE() << "no picture expected"; }
+    void takeCaptureNumber(std::int32_t) override { ADD_FAILURE() << "no number expected"; }
+    MemoryLog log;
+};
+
 TEST_F(EmbeddedFile, ThatIsNoProgramFailsToStartWithTheMessage)
 {
-    capture::stageLoader();
-    MessageBoxWatcher watcher;
     MemoryLog log;
-
-    EXPECT_EQ(capture::runLoader(log), capture::LoaderRunResult::Failed);
-
-    const auto boxes = watcher.boxes();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "Error on CreateProcess()");
+    EXPECT_EQ(capture::runLoader(log), capture::LoaderRunResult::ProcessFailed);
     EXPECT_TRUE(log.entries.empty());
+
+    NoPictureWindow window;
+    const capture::CaptureOutcome outcome = capture::captureScreen({"c:\\", "x", 0}, window);
+    EXPECT_EQ(outcome.kind, capture::CaptureOutcome::Kind::Message);
+    EXPECT_EQ(outcome.text, "Error on CreateProcess()");
+    EXPECT_TRUE(window.log.entries.empty());
     EXPECT_TRUE(fileExists(capture::kStagedLoader));  // left for the next capture
 }
 

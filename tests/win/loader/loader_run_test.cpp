@@ -23,9 +23,10 @@ std::string probe(const std::string& arguments)
     return "\"" + programFolder() + "loader_probe.exe\" " + arguments;
 }
 
-capture::LoaderRunResult run(MemoryLog& log, const std::string& commandLine, unsigned long boundMs = 20000)
+capture::LoaderRunResult run(MemoryLog& log, const std::string& commandLine,
+                             std::chrono::milliseconds bound = std::chrono::seconds(20))
 {
-    return capture::runLoader(log, boundMs, commandLine.c_str());
+    return capture::runLoader(log, bound, commandLine.c_str());
 }
 
 using LoaderRun = StagingFolderTest;
@@ -73,7 +74,7 @@ TEST_F(LoaderRun, LoaderThatNeverEndsIsEndedAtTheBound)
     ScopedEnvironment handheld("VISTREL_HANDHELD", "hang");
     MemoryLog log;
     const ULONGLONG start = GetTickCount64();
-    EXPECT_EQ(capture::runLoader(log, 2000), capture::LoaderRunResult::TimedOut);
+    EXPECT_EQ(capture::runLoader(log, std::chrono::milliseconds(2000)), capture::LoaderRunResult::TimedOut);
     const ULONGLONG took = GetTickCount64() - start;
     EXPECT_GE(took, 2000u);
     EXPECT_LT(took, 4000u);
@@ -99,7 +100,7 @@ TEST_F(LoaderRun, PipeHeldByAProcessTheLoaderLeftIsBounded)
 {
     MemoryLog log;
     const ULONGLONG start = GetTickCount64();
-    EXPECT_EQ(run(log, probe("leave-holder"), 2000), capture::LoaderRunResult::TimedOut);
+    EXPECT_EQ(run(log, probe("leave-holder"), std::chrono::milliseconds(2000)), capture::LoaderRunResult::TimedOut);
     EXPECT_LT(GetTickCount64() - start, 4000u);
 
     unsigned long holder = 0;
@@ -127,7 +128,7 @@ TEST_F(LoaderRun, StandInThatGetsNoScreenFinishesWithoutABitmap)
         DeleteFileA(capture::kCaptureBitmap);
         ScopedEnvironment handheld("VISTREL_HANDHELD", c.handheld);
         MemoryLog log;
-        EXPECT_EQ(capture::runLoader(log, 10000), capture::LoaderRunResult::Finished);
+        EXPECT_EQ(capture::runLoader(log, std::chrono::milliseconds(10000)), capture::LoaderRunResult::Finished);
         const std::string text = log.all();
         const std::string tail = c.logTail;
         EXPECT_TRUE(text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0)

@@ -65,27 +65,4 @@ Ran runProgram(const std::string& commandLine, const std::string& input = "");
 // Ids of the running processes whose executable has this name.
 std::vector<DWORD> processesNamed(const char* exeName);
 
-// Watches for message boxes of this process from a helper thread, records their text and
-// caption, and closes each with OK, so that code that shows one can be run from a test.
-class MessageBoxWatcher {
-public:
-    MessageBoxWatcher();
-    ~MessageBoxWatcher();
-    MessageBoxWatcher(const MessageBoxWatcher&) = delete;
-    MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;
-
-    struct Box {
-        std::string caption;
-        std::string text;
-    };
-    std::vector<Box> boxes() const;
-
-private:
-    void watch();
-    mutable CRITICAL_SECTION lock_;
-    std::vector<Box> boxes_;
-    HANDLE stop_;
-    std::thread thread_;
-};
-
 }  // namespace loader_test

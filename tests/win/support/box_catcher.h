@@ -1,23 +1,29 @@
-// Collects the boxes the program shows while it lives, instead of showing them.
+// Collects the boxes the program shows, as the real boxes would show them (caption, text and
+// style), instead of showing them.
 #pragma once
 
+#include <string>
 #include <vector>
 
-#include "framework/win/application.h"
+#include "framework/win/boxes.h"
 
 namespace testing_support {
 
-class BoxCatcher {
-public:
-    BoxCatcher()
-    {
-        fw::setBoxHandler([this](const fw::BoxRequest& box) { boxes.push_back(box); });
-    }
-    ~BoxCatcher() { fw::setBoxHandler({}); }
-    BoxCatcher(const BoxCatcher&) = delete;
-    BoxCatcher& operator=(const BoxCatcher&) = delete;
+struct BoxShown {
+    std::string caption;
+    std::string text;
+    UINT style;
+};
 
-    std::vector<fw::BoxRequest> boxes;
+class BoxCatcher : public fw::MessageBoxes {
+public:
+    std::vector<BoxShown> boxes;
+
+protected:
+    void show(const std::string& caption, const std::string& text, UINT style) override
+    {
+        boxes.push_back({caption, text, style});
+    }
 };
 
 }  // namespace testing_support

@@ -253,8 +253,7 @@ TEST_F(CaptureTest, ACountThatCannotBeStoredWritesNoPicture)
 
 TEST_F(CaptureTest, AHangingLoaderTimesOutAndTheNextCaptureWorks)
 {
-    TForm_Main& f = open();
-    f.loaderBoundMs = 2000;
+    TForm_Main& f = open(std::chrono::milliseconds(2000));
     handheld("hang");
     const DWORD start = GetTickCount();
     pressCapture();

@@ -36,7 +36,7 @@ TEST_F(FormMainTest, AnErrorEscapingAHandlerIsShownAndTheProgramGoesOn)
     ASSERT_EQ(boxes.boxes.size(), 2u);
     EXPECT_EQ(boxes.boxes[0].text, "Cannot open file c:\\temp\\tmpsnap.bmp.");
     EXPECT_EQ(boxes.boxes[1].text, "");
-    for (const fw::BoxRequest& box : boxes.boxes) {
+    for (const testing_support::BoxShown& box : boxes.boxes) {
         EXPECT_EQ(box.caption, "Vistrel 1.2");
         EXPECT_EQ(box.style, static_cast<UINT>(MB_OK | MB_ICONSTOP));
     }
@@ -47,7 +47,7 @@ TEST(MessageBox, ShowsTheTextWithNoIconUnderTheTitle)
 {
     testing_support::BoxCatcher boxes;
     fw::Application::instance().setTitle("Vistrel 1.2");
-    fw::showMessage("Error On CreatePipe()");
+    boxes.message("Error On CreatePipe()");
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_EQ(boxes.boxes[0].text, "Error On CreatePipe()");
     EXPECT_EQ(boxes.boxes[0].caption, "Vistrel 1.2");

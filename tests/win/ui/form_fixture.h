@@ -4,17 +4,20 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "settings/settings_store.h"
+#include "framework/win/application.h"
+#include "framework/win/file_system.h"
 #include "tests/win/support/box_catcher.h"
 #include "tests/win/support/store_key.h"
 #include "tests/win/support/temp_folder.h"
 #include "ui/formmain.h"
 
-class FormMainTest : public ::testing::Test {
+class FormMainTest : public ::testing::Test, private settings::WriteObserver {
 protected:
     FormMainTest() : folder_(::testing::UnitTest::GetInstance()->current_test_info()->name()) {}
 
@@ -23,19 +26,19 @@ protected:
         testing_support::removeStoreKey();
         fw::Application::instance().setTitle("Vistrel 1.2");
         SetCurrentDirectoryA(folder_.path().c_str());
-        settings::SettingsStore::setWriteObserver([this](const std::string& name) { writes.push_back(name); });
     }
 
     void TearDown() override
     {
         form.reset();
-        settings::SettingsStore::setWriteObserver({});
         testing_support::removeStoreKey();
     }
 
-    TForm_Main& open()
+    // The main window, showing its boxes to the catcher and telling the test of its store
+    // writes; loaderBound: how long a capture waits for the loader.
+    TForm_Main& open(std::chrono::milliseconds loaderBound = capture::kLoaderRunBound)
     {
-        form = std::make_unique<TForm_Main>();
+        form = std::make_unique<TForm_Main>(FormMainServices{boxes, this, loaderBound});
         fw::Application::instance().setMainWindow(form->hwnd());
         form->show();
         testing_support::pumpMessages();
@@ -61,6 +64,8 @@ protected:
     std::unique_ptr<TForm_Main> form;
 
 private:
+    void written(const std::string& name) override { writes.push_back(name); }
+
     testing_support::TempFolder folder_;
 };
 

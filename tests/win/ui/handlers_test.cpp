@@ -52,7 +52,11 @@ TEST_F(FormMainTest, EnteringAFolderStoresIt)
     // Select the subfolder, the last item, and press Enter on it.
     const LRESULT items = SendMessageA(list, LB_GETCOUNT, 0, 0);
     SendMessageA(list, LB_SETCURSEL, items - 1, 0);
-    EXPECT_TRUE(f.DirectoryListBox1.handleEnterKey());
+    SetFocus(list);
+    // Delivered as the event loop delivers keys: the dialog navigation sees it first.
+    MSG enter{list, WM_KEYDOWN, VK_RETURN, 0, 0, {0, 0}};
+    if (!IsDialogMessageA(f.hwnd(), &enter))
+        DispatchMessageA(&enter);
     EXPECT_EQ(f.DirectoryListBox1.directory(), sub);
     EXPECT_EQ(fw::currentDirectory(), sub);
     EXPECT_EQ(stored("snappath"), sz(sub));

@@ -1,1 +1,0 @@
-target_sources(vistrel_framework PRIVATE ${CMAKE_CURRENT_LIST_DIR}/registry.cpp)
