@@ -28,7 +28,7 @@ TForm_Main::TForm_Main(const FormMainServices& services)
 {
     namespace L = ui::layout;
     Form_Main = this;
-    createForm({"TForm_Main", ui::texts::kCaption, L::kDesignedLeft, L::kDesignedTop, L::kClientWidth,
+    createForm({"TForm_Main", ui::kTexts.caption, L::kDesignedLeft, L::kDesignedTop, L::kClientWidth,
                 L::kClientHeight, L::kFontFace, L::kFontHeight});
     createControls();
     try {
@@ -47,18 +47,18 @@ void TForm_Main::show()
 void TForm_Main::createControls()
 {
     namespace L = ui::layout;
-    namespace T = ui::texts;
+    const ui::FormMainTexts& T = ui::kTexts;
     const HWND parent = hwnd();
     // Creation order is tab order.
-    ButtonSnap.create(parent, L::kButtonSnap, T::kButtonSnap);
-    EditSnapName.create(parent, L::kEditSnapName, T::kDefaultPrefix);
+    ButtonSnap.create(parent, L::kButtonSnap, T.buttonSnap);
+    EditSnapName.create(parent, L::kEditSnapName, T.defaultPrefix);
     DriveComboBox1.create(parent, L::kDriveComboBox1);
     DirectoryListBox1.create(parent, L::kDirectoryListBox1);
-    ButtonDesktop.create(parent, L::kButtonDesktop, T::kButtonDesktop);
+    ButtonDesktop.create(parent, L::kButtonDesktop, T.buttonDesktop);
     Memo1.create(parent, L::kMemo1, false);
-    Label1.create(parent, L::kLabel1, T::kLabel1);
+    Label1.create(parent, L::kLabel1, T.label1);
     LabelPath.create(parent, L::kLabelPath, "");
-    Label2.create(parent, L::kLabel2, T::kCredit);
+    Label2.create(parent, L::kLabel2, T.credit);
     Image1.create(parent, L::kImage1);
 
     DriveComboBox1.bind(DirectoryListBox1);
@@ -98,7 +98,7 @@ void TForm_Main::ButtonDesktopClick()
 {
     const auto desktop = fw::desktopFolder();
     if (!desktop) {
-        boxes().message(ui::texts::kNoDesktopFolder);
+        boxes().message(ui::kTexts.noDesktopFolder);
         return;
     }
     DirectoryListBox1.setDirectory(*desktop);

@@ -1,14 +1,18 @@
 // The main window's own texts (code page 936 in the program).
 #pragma once
 
-namespace ui::texts {
+namespace ui {
 
-extern const char kCaption[];
-extern const char kLabel1[];
-extern const char kDefaultPrefix[];
-extern const char kButtonDesktop[];
-extern const char kButtonSnap[];
-extern const char kCredit[];
-extern const char kNoDesktopFolder[];
+struct FormMainTexts {
+    const char* caption;
+    const char* label1;         // the prompt above the prefix
+    const char* defaultPrefix;
+    const char* buttonDesktop;
+    const char* buttonSnap;
+    const char* credit;         // the status line until the first capture
+    const char* noDesktopFolder;
+};
 
-}  // namespace ui::texts
+extern const FormMainTexts kTexts;
+
+}  // namespace ui

@@ -10,11 +10,13 @@ namespace fw {
 
 class Boxes {
 public:
-    virtual ~Boxes() = default;
     // The text, one OK button, no icon.
     virtual void message(const std::string& text) = 0;
     // A raised error's message: stop icon, one OK button, errorBoxText(message).
     virtual void error(const std::string& message) = 0;
+
+protected:
+    ~Boxes() = default;  // never owned through this interface
 };
 
 // The boxes Windows shows: the application's title as caption, owned by the application's

@@ -36,10 +36,9 @@ void Form::createForm(const Design& design)
         RECT now;
         GetWindowRect(hwnd(), &now);
         takeDpi(windowDpi);
-        const RECT outer = outerRect(now.left, now.top);
-        SetWindowPos(hwnd(), nullptr, outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+        moveTo(outerRect(now.left, now.top));
     }
+    fitClientArea();
 }
 
 RECT Form::outerRect(int left, int top) const
@@ -56,12 +55,30 @@ void Form::takeDpi(Dpi dpi)
     font_ = std::move(font);
 }
 
+void Form::moveTo(const RECT& outer)
+{
+    SetWindowPos(hwnd(), nullptr, outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::fitClientArea()
+{
+    // The frame Windows draws may differ from the one it computed (another dpi for the frame
+    // than for the client area): the client area's size is what counts.
+    RECT client, outer;
+    GetClientRect(hwnd(), &client);
+    GetWindowRect(hwnd(), &outer);
+    const int wider = dpi_.scale(designClientWidth_) - client.right;
+    const int higher = dpi_.scale(designClientHeight_) - client.bottom;
+    if (wider != 0 || higher != 0)
+        moveTo({outer.left, outer.top, outer.right + wider, outer.bottom + higher});
+}
+
 void Form::onDpiChanged(Dpi dpi, const RECT& suggested)
 {
     takeDpi(dpi);
-    const RECT outer = outerRect(suggested.left, suggested.top);
-    SetWindowPos(hwnd(), nullptr, outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    moveTo(outerRect(suggested.left, suggested.top));
+    fitClientArea();
     const std::vector<Window*> children = childObjects(hwnd());
     // Every control has the new font before any measures text in it.
     for (Window* child : children)

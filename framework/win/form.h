@@ -45,6 +45,8 @@ protected:
 
 private:
     RECT outerRect(int left, int top) const;
+    void moveTo(const RECT& outer);
+    void fitClientArea();
     void takeDpi(Dpi dpi);
     void onDpiChanged(Dpi dpi, const RECT& suggested);
 

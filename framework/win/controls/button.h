@@ -10,8 +10,8 @@ namespace fw {
 
 class Button : public Window {
 public:
-    void create(HWND parent, const Placement& placement, const std::string& caption);
     std::function<void()> onClick;
+    void create(HWND parent, const Placement& placement, const std::string& caption);
 
     std::optional<LRESULT> handleReflected(UINT message, WPARAM wParam, LPARAM lParam) override;
 

@@ -3,14 +3,14 @@
 #include <stdexcept>
 
 #include "tests/e2e/driver/window_search.h"
-#include "ui/formmain_ids.h"
+#include "ui/formmain_layout.h"
 
 namespace e2e {
 namespace {
 
-HWND control(HWND window, int id, const char* name)
+HWND control(HWND window, const fw::Placement& placement, const char* name)
 {
-    const HWND found = GetDlgItem(window, id);
+    const HWND found = GetDlgItem(window, placement.id);
     if (!found)
         throw std::runtime_error(std::string("the main window has no ") + name);
     return found;
@@ -20,11 +20,11 @@ HWND control(HWND window, int id, const char* name)
 
 MainWindow::MainWindow(HWND window)
     : window_(window),
-      buttonSnap_(control(window, ui::ids::kButtonSnap, "ButtonSnap")),
-      buttonDesktop_(control(window, ui::ids::kButtonDesktop, "ButtonDesktop")),
-      editSnapName_(control(window, ui::ids::kEditSnapName, "EditSnapName")),
-      labelPath_(control(window, ui::ids::kLabelPath, "LabelPath")),
-      label2_(control(window, ui::ids::kLabel2, "Label2"))
+      buttonSnap_(control(window, ui::layout::kButtonSnap, "ButtonSnap")),
+      buttonDesktop_(control(window, ui::layout::kButtonDesktop, "ButtonDesktop")),
+      editSnapName_(control(window, ui::layout::kEditSnapName, "EditSnapName")),
+      labelPath_(control(window, ui::layout::kLabelPath, "LabelPath")),
+      label2_(control(window, ui::layout::kLabel2, "Label2"))
 {
 }
 

@@ -19,6 +19,11 @@ RECT clientRect(HWND parent, HWND child)
     return r;
 }
 
+bool sameRect(const RECT& a, const RECT& b)
+{
+    return EqualRect(&a, &b) != FALSE;
+}
+
 TEST_F(FormMainTest, TheWindowHasItsSizeCaptionAndBorder)
 {
     TForm_Main& f = open();
@@ -138,6 +143,45 @@ TEST_F(FormMainTest, ThePathLabelShowsTheFolderShortenedToTheListWidth)
     EXPECT_LE(fw::measureText(f.LabelPath.font(), shown).cx, 145);
     EXPECT_NE(shown.find("...\\"), std::string::npos) << shown;
     EXPECT_EQ(shown.substr(shown.size() - 5), "\\last");
+}
+
+TEST_F(FormMainTest, MovingToADisplayOfAnotherDpiScalesTheLayoutAndMovingBackRestoresIt)
+{
+    TForm_Main& f = open();
+    const auto dpiChanged = [&](int dpi) {
+        RECT suggested;
+        GetWindowRect(f.hwnd(), &suggested);
+        SendMessageA(f.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    };
+    const auto bounds = [&](HWND control) { return clientRect(f.hwnd(), control); };
+    const RECT button = bounds(f.ButtonSnap.hwnd());
+    const RECT label = bounds(f.Label2.hwnd());
+    const RECT image = bounds(f.Image1.hwnd());
+
+    dpiChanged(144);
+    RECT client;
+    GetClientRect(f.hwnd(), &client);
+    EXPECT_EQ(client.right, 1238);  // 825 x 1.5, rounded
+    EXPECT_EQ(client.bottom, 755);
+    const RECT scaled = bounds(f.ButtonSnap.hwnd());
+    EXPECT_EQ(scaled.left, 72);
+    EXPECT_EQ(scaled.top, 216);
+    EXPECT_EQ(scaled.right - scaled.left, 113);
+    EXPECT_EQ(scaled.bottom - scaled.top, 38);
+    EXPECT_EQ(bounds(f.Label2.hwnd()).top, 696);
+    EXPECT_GT(bounds(f.Label2.hwnd()).bottom - 696, label.bottom - label.top);  // the font grew
+    EXPECT_EQ(SendMessageA(f.DirectoryListBox1.hwnd(), LB_GETITEMHEIGHT, 0, 0), 24);
+    EXPECT_EQ(f.dpi().value(), 144);
+
+    dpiChanged(96);
+    GetClientRect(f.hwnd(), &client);
+    EXPECT_EQ(client.right, 825);
+    EXPECT_EQ(client.bottom, 503);
+    EXPECT_TRUE(sameRect(bounds(f.ButtonSnap.hwnd()), button));
+    EXPECT_TRUE(sameRect(bounds(f.Label2.hwnd()), label));
+    EXPECT_TRUE(sameRect(bounds(f.Image1.hwnd()), image));
+    EXPECT_EQ(SendMessageA(f.DirectoryListBox1.hwnd(), LB_GETITEMHEIGHT, 0, 0), 16);
+    EXPECT_TRUE(boxes.boxes.empty());
 }
 
 }  // namespace
