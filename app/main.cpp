@@ -4,10 +4,12 @@
 
 #include "framework/win/application.h"
 #include "framework/win/boxes.h"
+#include "framework/win/dll_search.h"
 #include "ui/formmain.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
+    fw::limitDllSearchToSystem32();
     fw::Application& application = fw::Application::instance();
     fw::MessageBoxes boxes;
     try {

@@ -6,7 +6,7 @@
 #include "capture/loader_staging.h"
 #include "capture/output_path.h"
 #include "capture/picture_output.h"
-#include "capture/staged_files.h"
+#include "capture/staging_folder.h"
 #include "capture/staging_paths.h"
 #include "framework/error.h"
 #include "framework/win/file_system.h"
@@ -14,17 +14,24 @@
 namespace capture {
 namespace {
 
-void makeStagingFolder()
-{
-    if (!fw::folderExists(kStagingFolder) && !CreateDirectoryA(kStagingFolderToCreate, nullptr))
-        throw fw::Error(texts::kCannotCreateStagingFolder);
-}
+// Whatever the capture's outcome, neither the loader nor the user's picture stays in the
+// shared folder.
+class StagedFilesRemoval {
+public:
+    explicit StagedFilesRemoval(const fw::HeldFolder& folder) : folder_(folder) {}
+    ~StagedFilesRemoval() { removeStagedFiles(folder_); }
+    StagedFilesRemoval(const StagedFilesRemoval&) = delete;
+    StagedFilesRemoval& operator=(const StagedFilesRemoval&) = delete;
 
-// A bitmap left by an earlier capture must not pass for this capture's result.
-void removeStaleBitmap()
+private:
+    const fw::HeldFolder& folder_;
+};
+
+// Stages the loader and runs it; the staged file is held against change until it has run.
+LoaderRunResult stageAndRunLoader(const fw::HeldFolder& folder, LoaderLog& log, std::chrono::milliseconds bound)
 {
-    if (!DeleteFileA(kCaptureBitmap) && fw::fileExists(kCaptureBitmap))
-        throw fw::errors::cannotDeleteFile(kCaptureBitmap);
+    const StagedLoader loader = stageLoader(folder);
+    return runLoader(log, bound);
 }
 
 CaptureOutcome message(const char* text)
@@ -34,10 +41,12 @@ CaptureOutcome message(const char* text)
 
 CaptureOutcome capture(const CaptureRequest& request, CaptureWindow& window, std::chrono::milliseconds loaderBound)
 {
-    makeStagingFolder();
-    removeStaleBitmap();
-    stageLoader();
-    switch (runLoader(window.loaderLog(), loaderBound)) {
+    const fw::HeldFolder folder = holdStagingFolder();
+    const StagedFilesRemoval removal(folder);
+    // A bitmap left by an earlier capture must not pass for this capture's result.
+    if (!folder.removePlainFile(kCaptureBitmapName))
+        throw fw::errors::cannotDeleteFile(kCaptureBitmap);
+    switch (stageAndRunLoader(folder, window.loaderLog(), loaderBound)) {
     case LoaderRunResult::PipeFailed:
         return message(texts::kCannotCreatePipe);
     case LoaderRunResult::ProcessFailed:
@@ -58,7 +67,6 @@ CaptureOutcome capture(const CaptureRequest& request, CaptureWindow& window, std
     window.takeCaptureNumber(number);
     const std::string path = outputPath(request.folder, request.prefix, number);
     saveJpeg(picture, path);
-    deleteStagedFiles();
     return {CaptureOutcome::Kind::Saved, path};
 }
 

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <vector>
 
+#include "capture/loader_process.h"
 #include "framework/win/handle.h"
 
 namespace capture {
@@ -13,15 +14,13 @@ namespace capture {
 namespace {
 
 constexpr DWORD kPipeSecurityAttributesSize = 12;
-constexpr DWORD kStartupInfoSize = 68;
-constexpr DWORD kStartupFlags = STARTF_USESHOWWINDOW | STARTF_USESTDHANDLES;  // 0x101
 constexpr DWORD kReadSize = 4095;  // one less than the buffer: a zero byte always follows the data
 constexpr ULONGLONG kPollIntervalMs = 20;  // a pipe cannot be waited on
 constexpr UINT kMaxPaintsPerTurn = 64;  // a window that never validates must not hold us
-constexpr UINT kTimedOutExitCode = 1;
+// How long a process the loader left behind may hold its output once the loader has ended.
+constexpr ULONGLONG kHelperGraceMs = 500;
 
 static_assert(sizeof(SECURITY_ATTRIBUTES) == kPipeSecurityAttributesSize);
-static_assert(sizeof(STARTUPINFOA) == kStartupInfoSize);
 
 // Shows the wait cursor for the length of the run, and puts the old one back afterwards.
 class WaitCursor {
@@ -57,15 +56,33 @@ void holdInputKeepPainting(const WaitCursor& cursor)
         DispatchMessageA(&msg);
 }
 
-enum class PipeState { Data, Empty, Broken };
+enum class PipeState { Open, Broken };
 
-PipeState peek(HANDLE readEnd)
-{
-    DWORD available = 0;
-    if (!PeekNamedPipe(readEnd, nullptr, 0, nullptr, &available, nullptr))
-        return PipeState::Broken;
-    return available > 0 ? PipeState::Data : PipeState::Empty;
-}
+// Reads what the pipe holds into the log, one entry per read, without waiting for more.
+class PipeReader {
+public:
+    PipeReader(HANDLE readEnd, LoaderLog& log) : readEnd_(readEnd), log_(log) {}
+
+    PipeState readAvailable()
+    {
+        for (;;) {
+            DWORD available = 0;
+            if (!PeekNamedPipe(readEnd_, nullptr, 0, nullptr, &available, nullptr))
+                return PipeState::Broken;
+            if (available == 0)
+                return PipeState::Open;
+            DWORD read = 0;
+            if (!ReadFile(readEnd_, buffer_, kReadSize, &read, nullptr))
+                return PipeState::Broken;
+            log_.append(std::string(buffer_, read));
+        }
+    }
+
+private:
+    HANDLE readEnd_;
+    LoaderLog& log_;
+    char buffer_[kReadSize + 1] = {};
+};
 
 }  // namespace
 
@@ -84,56 +101,40 @@ LoaderRunResult runLoader(LoaderLog& log, std::chrono::milliseconds bound, const
         readEnd.reset(r);
         writeEnd.reset(w);
     }
+    // Only the write end goes to the loader.
+    SetHandleInformation(readEnd.get(), HANDLE_FLAG_INHERIT, 0);
 
-    STARTUPINFOA startup;
-    GetStartupInfoA(&startup);
-    startup.cb = kStartupInfoSize;
-    startup.hStdOutput = writeEnd.get();
-    startup.hStdError = writeEnd.get();
-    startup.wShowWindow = SW_HIDE;
-    startup.dwFlags = kStartupFlags;
-
-    std::vector<char> command(commandLine, commandLine + std::strlen(commandLine) + 1);
-    PROCESS_INFORMATION started{};
-    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &started))
+    LoaderProcess loader(commandLine, writeEnd.get());
+    if (!loader.started())
         return LoaderRunResult::ProcessFailed;
     const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(bound.count());
-    fw::UniqueHandle process(started.hProcess);
-    fw::UniqueHandle thread(started.hThread);
     // Only the loader (and whatever inherits from it) may hold the write end now, so the
-    // pipe breaks once it is gone.
+    // pipe breaks once they are gone.
     writeEnd.reset();
 
-    char buffer[kReadSize + 1] = {};
+    PipeReader output(readEnd.get(), log);
     WaitCursor cursor;
-    bool loaderRunning = true;
+    ULONGLONG loaderEndedAt = 0;
     for (;;) {
         holdInputKeepPainting(cursor);
-
-        const PipeState state = peek(readEnd.get());
-        if (state == PipeState::Broken)
-            return LoaderRunResult::Finished;
+        const PipeState state = output.readAvailable();
         const ULONGLONG now = GetTickCount64();
+        if (!loaderEndedAt && loader.ended())
+            loaderEndedAt = now;
+        if (loaderEndedAt && (state == PipeState::Broken || now - loaderEndedAt >= kHelperGraceMs)) {
+            // Over: the loader has ended and its output is drained, or a process it left
+            // holds the pipe past the grace period and ends with the job.
+            loader.endAll();
+            output.readAvailable();
+            return LoaderRunResult::Finished;
+        }
         if (now >= deadline) {
-            // Ends the loader; a process it left behind that holds the pipe is not ours to end,
-            // but the pipe's read end closes here all the same.
-            TerminateProcess(process.get(), kTimedOutExitCode);
-            WaitForSingleObject(process.get(), 5000);
+            loader.endAll();
             return LoaderRunResult::TimedOut;
         }
-        if (state == PipeState::Data) {
-            DWORD read = 0;
-            if (!ReadFile(readEnd.get(), buffer, kReadSize, &read, nullptr))
-                return LoaderRunResult::Finished;
-            log.append(std::string(buffer, read));
-            continue;
-        }
-
         const DWORD wait = static_cast<DWORD>(std::min(deadline - now, kPollIntervalMs));
-        const HANDLE handles[] = {process.get()};
-        const DWORD woke = MsgWaitForMultipleObjects(loaderRunning ? 1 : 0, handles, FALSE, wait, QS_ALLINPUT);
-        if (loaderRunning && woke == WAIT_OBJECT_0)
-            loaderRunning = false;  // signalled for good; wait on the pipe alone from now on
+        const HANDLE handles[] = {loader.handle()};
+        MsgWaitForMultipleObjects(loaderEndedAt ? 0 : 1, handles, FALSE, wait, QS_ALLINPUT);
     }
 }
 

@@ -1,14 +1,29 @@
-// Staging: writes the embedded loader tool to the staging folder, ready to run.
+// Staging: writes the embedded loader tool into the staging folder, ready to run, and holds
+// it so that nobody can change it until it has run.
 #pragma once
 
 #include <windows.h>
 
+#include "framework/win/handle.h"
+#include "framework/win/held_folder.h"
+
 namespace capture {
 
+// The staged loader, open for reading with writers and deleters refused while it lives.
+class StagedLoader {
+public:
+    explicit StagedLoader(fw::UniqueFile held) : held_(std::move(held)) {}
+
+private:
+    fw::UniqueFile held_;
+};
+
 // Writes resource "javaload" of type "JavaLoaderEXE" from the module (the program's own when
-// null) to kStagedLoader, whole, replacing what is there. Throws fw::Error: "Resource
-// javaload not found" (nothing written), "Cannot create file c:\temp\JavaLoader.exe" (an
-// older staged loader is left as it was).
-void stageLoader(HMODULE module = nullptr);
+// null) as a new file kStagedLoader, readable by the user, SYSTEM and the Administrators
+// only, after removing the plain file of that name. Throws fw::Error: "Resource javaload
+// not found" (nothing written), "Cannot create file c:\temp\JavaLoader.exe" (the name is
+// taken by something that is not a plain file, the file cannot be made new, or it does
+// not hold the resource's bytes once written).
+StagedLoader stageLoader(const fw::HeldFolder& folder, HMODULE module = nullptr);
 
 }  // namespace capture

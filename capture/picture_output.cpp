@@ -4,6 +4,7 @@
 #include "framework/graphics/bitmap_reader.h"
 #include "framework/graphics/jpeg_writer.h"
 #include "framework/win/file_io.h"
+#include "framework/win/held_folder.h"
 
 namespace capture {
 namespace {
@@ -17,6 +18,9 @@ constexpr std::uint64_t kLargestBitmapFile = fw::kMaxDecodedBitmapBytes / 3 * 4 
 fw::PixelImage loadCaptureBitmap(const std::string& path)
 {
     const fw::UniqueFile file = fw::openForReading(path, FILE_SHARE_READ);
+    // A link, a junction or a second name of some other file is no capture of ours.
+    if (!fw::isPlainFileAt(file.get(), path, true))
+        throw fw::errors::invalidBitmap();
     const std::uint64_t size = fw::fileSize(file.get());
     if (size == 0 || size > kLargestBitmapFile)
         throw fw::errors::invalidBitmap();

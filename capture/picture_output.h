@@ -8,8 +8,9 @@
 
 namespace capture {
 
-// Reads the bitmap file at `path` (other readers allowed, writers refused). Raises
-// "Cannot open file <path>" or "Bitmap image is not valid".
+// Reads the bitmap file at `path` (other readers allowed, writers refused), never through a
+// link. Raises "Cannot open file <path>", or "Bitmap image is not valid" (also for a link,
+// a junction, or a file with a second name).
 fw::PixelImage loadCaptureBitmap(const std::string& path);
 
 // Compresses the picture as a baseline JPEG at quality 90 and puts it at `outputPath`,

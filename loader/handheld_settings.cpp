@@ -73,6 +73,8 @@ HandheldSettings parseHandheldSettings(const std::string& text)
             settings.crash = true;
         else if (!hasValue && key == "password")
             settings.password = true;
+        else if (!hasValue && key == "helper")
+            settings.helper = true;
         else if (hasValue && key == "model")
             applyModel(settings, value, item);
         else if (hasValue && key == "screen" && !value.empty())

@@ -18,6 +18,7 @@ struct HandheldSettings {
     bool hang = false;           // "hang"
     bool crash = false;          // "crash"
     bool password = false;       // "password": the handheld is locked
+    bool helper = false;         // "helper": a helper process is left running
 };
 
 class BadSetting : public std::runtime_error {

@@ -105,6 +105,24 @@ bool writeFile(const std::string& path, const std::vector<std::uint8_t>& bytes)
     return std::fclose(out.release()) == 0 && written;
 }
 
+// Leaves a process of its own kind running that never ends and holds whatever the loader
+// inherited, its output among them, as a device service started by a real loader may.
+void leaveHelper()
+{
+    char self[MAX_PATH];
+    if (!GetModuleFileNameA(nullptr, self, MAX_PATH))
+        return;
+    std::string command = std::string("\"") + self + "\" -u screenshot NUL";
+    SetEnvironmentVariableA("VISTREL_HANDHELD", "hang");  // for the helper's copy
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION started{};
+    if (CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &started)) {
+        CloseHandle(started.hThread);
+        CloseHandle(started.hProcess);
+    }
+}
+
 int run(const std::vector<std::string>& args)
 {
     const auto arguments = parseArguments(args);
@@ -145,6 +163,8 @@ int run(const std::vector<std::string>& args)
     say("Connected to simulated handheld, screen " + std::to_string(handheld.width) + "x" +
         std::to_string(handheld.height) + ", " + std::to_string(handheld.bitsPerPixel) + " bits per pixel");
     printNoise(handheld.noiseBytes);
+    if (handheld.helper)
+        leaveHelper();
     if (handheld.delayMs)
         Sleep(handheld.delayMs);
 

@@ -1,6 +1,6 @@
 #include "ui/formmain.h"
 
-#include "capture/staged_files.h"
+#include "capture/staging_folder.h"
 #include "framework/win/shell_folders.h"
 #include "ui/formmain_layout.h"
 #include "ui/formmain_texts.h"

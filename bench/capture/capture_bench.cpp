@@ -14,7 +14,7 @@
 #include "capture/loader_run.h"
 #include "capture/loader_staging.h"
 #include "capture/picture_output.h"
-#include "capture/staged_files.h"
+#include "capture/staging_folder.h"
 #include "capture/staging_paths.h"
 #include "framework/graphics/jpeg_writer.h"
 #include "framework/win/application.h"
@@ -108,7 +108,7 @@ int main(int argc, char** argv)
         DiscardLog log;
         for (int i = 0; i < runs; ++i) {
             fw::PixelImage picture;
-            times[Stage].push_back(milliseconds([] { capture::stageLoader(); }));
+            times[Stage].push_back(milliseconds([] { capture::stageLoader(capture::holdStagingFolder()); }));
             times[Loader].push_back(milliseconds([&] { capture::runLoader(log); }));
             times[Load].push_back(milliseconds([&] { picture = capture::loadCaptureBitmap(capture::kCaptureBitmap); }));
             times[Preview].push_back(milliseconds([&] { form.Image1.setPicture(picture); }));

@@ -1,18 +1,10 @@
 #include "framework/win/dpi.h"
 
 #include "framework/win/gdi.h"
+#include "framework/win/system_function.h"
 
 namespace fw {
 namespace {
-
-// Functions of newer Windows versions, looked up so that the program still starts on older
-// ones; null where absent.
-template <typename Function>
-Function user32Function(const char* name)
-{
-    const HMODULE user32 = GetModuleHandleA("user32.dll");
-    return user32 ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(user32, name))) : nullptr;
-}
 
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
 using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
@@ -28,7 +20,7 @@ Dpi systemDpi()
 
 Dpi dpiOf(HWND window)
 {
-    static const auto getDpiForWindow = user32Function<GetDpiForWindowFn>("GetDpiForWindow");
+    static const auto getDpiForWindow = systemFunction<GetDpiForWindowFn>("user32.dll", "GetDpiForWindow");
     if (getDpiForWindow && window)
         if (const UINT dpi = getDpiForWindow(window))
             return Dpi(static_cast<int>(dpi));
@@ -37,7 +29,7 @@ Dpi dpiOf(HWND window)
 
 RECT outerRectFor(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, Dpi dpi)
 {
-    static const auto adjustForDpi = user32Function<AdjustWindowRectExForDpiFn>("AdjustWindowRectExForDpi");
+    static const auto adjustForDpi = systemFunction<AdjustWindowRectExForDpiFn>("user32.dll", "AdjustWindowRectExForDpi");
     RECT outer{0, 0, clientWidth, clientHeight};
     if (!adjustForDpi || !adjustForDpi(&outer, style, FALSE, exStyle, static_cast<UINT>(dpi.value())))
         AdjustWindowRectEx(&outer, style, FALSE, exStyle);

@@ -51,7 +51,8 @@ bool writeAll(HANDLE file, const void* bytes, std::size_t size)
 UniqueFile openForReading(const std::string& path, DWORD shareMode)
 {
     UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, shareMode, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+                                FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN | FILE_FLAG_OPEN_REPARSE_POINT,
+                                nullptr));
     if (!file)
         throw errors::cannotOpenFile(path);
     return file;

@@ -9,7 +9,8 @@
 
 namespace fw {
 
-// Opens an existing file for reading. `shareMode` says what others may do meanwhile
+// Opens an existing file for reading, the name itself rather than what a link there points
+// to (where Windows can tell). `shareMode` says what others may do meanwhile
 // (FILE_SHARE_READ: other readers allowed, writers refused). errors::cannotOpenFile(path)
 // when it cannot be opened.
 UniqueFile openForReading(const std::string& path, DWORD shareMode);

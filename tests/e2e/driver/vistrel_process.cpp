@@ -41,15 +41,8 @@ VistrelProcess::VistrelProcess(const std::string& exePath, const LaunchOptions& 
     std::string commandLine = "\"" + exePath + "\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
-    const bool givesInput = options.standardInput != nullptr;
-    if (givesInput) {
-        startup.dwFlags = STARTF_USESTDHANDLES;
-        startup.hStdInput = options.standardInput;
-        startup.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
-        startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
-    }
     PROCESS_INFORMATION started{};
-    if (!CreateProcessA(exePath.c_str(), commandLine.data(), nullptr, nullptr, givesInput, 0, environment.data(),
+    if (!CreateProcessA(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, environment.data(),
                         options.currentDirectory.c_str(), &startup, &started))
         throw std::runtime_error("cannot start " + exePath + ": error " + std::to_string(GetLastError()));
     process_.reset(started.hProcess);

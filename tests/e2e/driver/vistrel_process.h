@@ -16,9 +16,6 @@ struct LaunchOptions {
     std::optional<std::string> handheld;
     // The process's current directory, where the folder list starts.
     std::string currentDirectory = "C:\\";
-    // An inheritable handle for the program's standard input, which the loader inherits in
-    // turn; none: the program gets no standard handles of ours.
-    HANDLE standardInput = nullptr;
 };
 
 class VistrelProcess {

@@ -16,7 +16,7 @@ using EmbeddedFile = StagingFolderTest;
 
 TEST_F(EmbeddedFile, IsStagedByteForByte)
 {
-    capture::stageLoader();
+    stage();
     const auto staged = readBytes(capture::kStagedLoader);
     const auto given = readBytes(VISTREL_TEST_EMBEDDED_FILE);
     ASSERT_TRUE(staged && given);
@@ -44,7 +44,7 @@ TEST_F(EmbeddedFile, ThatIsNoProgramFailsToStartWithTheMessage)
     EXPECT_EQ(outcome.kind, capture::CaptureOutcome::Kind::Message);
     EXPECT_EQ(outcome.text, "Error on CreateProcess()");
     EXPECT_TRUE(window.log.entries.empty());
-    EXPECT_TRUE(fileExists(capture::kStagedLoader));  // left for the next capture
+    EXPECT_FALSE(fileExists(capture::kStagedLoader));  // removed however the capture ends
 }
 
 }  // namespace

@@ -5,6 +5,11 @@
 //   loader_probe leave-holder starts "loader_probe hold", which inherits the pipe, prints
 //                             its process id and exits at once
 //   loader_probe hold         sleeps two minutes
+//   loader_probe hang-with-helper  starts "loader_probe hold" as leave-holder does, then
+//                             sleeps two minutes itself
+//   loader_probe close-early  closes its output, then runs one more second
+//   loader_probe handles      prints how many pipe handles it has and whether its standard
+//                             input gives end-of-file at once
 #include <windows.h>
 
 #include <fcntl.h>
@@ -19,6 +24,27 @@
 #include "tests/win/loader/probe_output.h"
 
 namespace {
+
+// Every pipe handle the process holds, found by asking each handle value.
+int pipeHandles()
+{
+    int pipes = 0;
+    for (ULONG_PTR value = 4; value < 0x10000; value += 4) {
+        const HANDLE handle = reinterpret_cast<HANDLE>(value);
+        DWORD flags = 0;
+        if (GetHandleInformation(handle, &flags) && GetFileType(handle) == FILE_TYPE_PIPE)
+            ++pipes;
+    }
+    return pipes;
+}
+
+bool inputEndsAtOnce()
+{
+    const HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
+    char c;
+    DWORD got = 0;
+    return !input || input == INVALID_HANDLE_VALUE || !ReadFile(input, &c, 1, &got, nullptr) || got == 0;
+}
 
 int leaveHolder(const char* self)
 {
@@ -59,10 +85,27 @@ int main(int argc, char** argv)
     }
     if (argc == 2 && std::strcmp(argv[1], "leave-holder") == 0)
         return leaveHolder(argv[0]);
+    if (argc == 2 && std::strcmp(argv[1], "hang-with-helper") == 0) {
+        const int started = leaveHolder(argv[0]);
+        Sleep(120000);
+        return started;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "close-early") == 0) {
+        CloseHandle(GetStdHandle(STD_OUTPUT_HANDLE));
+        if (GetStdHandle(STD_ERROR_HANDLE) != GetStdHandle(STD_OUTPUT_HANDLE))
+            CloseHandle(GetStdHandle(STD_ERROR_HANDLE));
+        Sleep(1000);
+        return 0;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "handles") == 0) {
+        std::printf("pipes=%d\nstdin=%s\n", pipeHandles(), inputEndsAtOnce() ? "eof" : "data");
+        return 0;
+    }
     if (argc == 2 && std::strcmp(argv[1], "hold") == 0) {
         Sleep(120000);
         return 0;
     }
-    std::fputs("usage: loader_probe output <n> | silent | report | leave-holder | hold\n", stderr);
+    std::fputs("usage: loader_probe output <n> | silent | report | leave-holder | hold | hang-with-helper |"
+               " close-early | handles\n", stderr);
     return 1;
 }

@@ -70,7 +70,7 @@ TEST_F(LoaderRun, LoaderRunsHiddenInOurCurrentDirectory)
 
 TEST_F(LoaderRun, LoaderThatNeverEndsIsEndedAtTheBound)
 {
-    capture::stageLoader();
+    stage();
     ScopedEnvironment handheld("VISTREL_HANDHELD", "hang");
     MemoryLog log;
     const ULONGLONG start = GetTickCount64();
@@ -85,7 +85,7 @@ TEST_F(LoaderRun, LoaderThatNeverEndsIsEndedAtTheBound)
 
 TEST_F(LoaderRun, FullBoundIsThirtySeconds)
 {
-    capture::stageLoader();
+    stage();
     ScopedEnvironment handheld("VISTREL_HANDHELD", "hang");
     MemoryLog log;
     const ULONGLONG start = GetTickCount64();
@@ -96,19 +96,56 @@ TEST_F(LoaderRun, FullBoundIsThirtySeconds)
     EXPECT_TRUE(processesNamed("JavaLoader.exe").empty());
 }
 
-TEST_F(LoaderRun, PipeHeldByAProcessTheLoaderLeftIsBounded)
+// The id a probe printed as "holder=<id>", of the helper it started.
+unsigned long holderIn(const MemoryLog& log)
+{
+    unsigned long holder = 0;
+    const std::string text = log.all();
+    const auto at = text.find("holder=");
+    return at != std::string::npos && std::sscanf(text.c_str() + at, "holder=%lu", &holder) == 1 ? holder : 0;
+}
+
+bool stillRunning(unsigned long processId)
+{
+    fw::UniqueHandle process(OpenProcess(SYNCHRONIZE, FALSE, processId));
+    return process && WaitForSingleObject(process.get(), 0) == WAIT_TIMEOUT;
+}
+
+TEST_F(LoaderRun, AProcessTheLoaderLeftHoldingThePipeIsEndedAfterAShortGrace)
 {
     MemoryLog log;
     const ULONGLONG start = GetTickCount64();
-    EXPECT_EQ(run(log, probe("leave-holder"), std::chrono::milliseconds(2000)), capture::LoaderRunResult::TimedOut);
-    EXPECT_LT(GetTickCount64() - start, 4000u);
+    EXPECT_EQ(run(log, probe("leave-holder")), capture::LoaderRunResult::Finished);
+    EXPECT_LT(GetTickCount64() - start, 2000u);
+    const unsigned long holder = holderIn(log);
+    ASSERT_NE(holder, 0u) << log.all();
+    EXPECT_FALSE(stillRunning(holder));
+}
 
-    unsigned long holder = 0;
-    ASSERT_EQ(std::sscanf(log.all().c_str(), "holder=%lu", &holder), 1);
-    fw::UniqueHandle process(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, holder));
-    ASSERT_TRUE(process);
-    TerminateProcess(process.get(), 0);
-    WaitForSingleObject(process.get(), 5000);
+TEST_F(LoaderRun, AtTheBoundTheLoaderAndEverythingItStartedAreEnded)
+{
+    MemoryLog log;
+    EXPECT_EQ(run(log, probe("hang-with-helper"), std::chrono::milliseconds(2000)), capture::LoaderRunResult::TimedOut);
+    const unsigned long holder = holderIn(log);
+    ASSERT_NE(holder, 0u) << log.all();
+    EXPECT_FALSE(stillRunning(holder));
+    EXPECT_TRUE(processesNamed("loader_probe.exe").empty());
+}
+
+TEST_F(LoaderRun, ALoaderThatClosesItsOutputEarlyIsWaitedFor)
+{
+    MemoryLog log;
+    const ULONGLONG start = GetTickCount64();
+    EXPECT_EQ(run(log, probe("close-early")), capture::LoaderRunResult::Finished);
+    EXPECT_GE(GetTickCount64() - start, 900u);  // it runs a second after closing its output
+    EXPECT_TRUE(processesNamed("loader_probe.exe").empty());
+}
+
+TEST_F(LoaderRun, TheLoaderInheritsThePipeAloneAndReadsNothingFromItsStandardInput)
+{
+    MemoryLog log;
+    ASSERT_EQ(run(log, probe("handles")), capture::LoaderRunResult::Finished);
+    EXPECT_EQ(log.all(), "pipes=1\nstdin=eof\n");
 }
 
 // The stand-in that crashes or waits for a password it cannot read finishes without a bitmap.
@@ -122,7 +159,7 @@ TEST_F(LoaderRun, StandInThatGetsNoScreenFinishesWithoutABitmap)
         {"password", "Error: no password given; the handheld stays locked\r\n"},
         {"none", "Error: no handheld found on USB\r\n"},
     };
-    capture::stageLoader();
+    stage();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.handheld);
         DeleteFileA(capture::kCaptureBitmap);
@@ -139,7 +176,7 @@ TEST_F(LoaderRun, StandInThatGetsNoScreenFinishesWithoutABitmap)
 
 TEST_F(LoaderRun, StandInWritesTheCaptureBitmap)
 {
-    capture::stageLoader();
+    stage();
     ScopedEnvironment handheld("VISTREL_HANDHELD", "");
     MemoryLog log;
     EXPECT_EQ(capture::runLoader(log), capture::LoaderRunResult::Finished);
@@ -274,7 +311,7 @@ TEST_F(LoaderRun, WindowKeepsPaintingAndDropsInputWhileTheLoaderRuns)
     // Then during a run. The user stops well before the loader ends, so all of it lands
     // during the run.
     std::thread during([&] { impatientUser(window.handle, 1000); });
-    capture::stageLoader();
+    stage();
     ScopedEnvironment handheld("VISTREL_HANDHELD", "delay=1500");
     MemoryLog log;
     const auto result = capture::runLoader(log);

@@ -1,11 +1,12 @@
 #include "tests/win/loader/loader_test_support.h"
 
-#include <tlhelp32.h>
 
 #include <cstring>
 #include <fstream>
 #include <iterator>
 
+#include "capture/loader_staging.h"
+#include "capture/staging_folder.h"
 #include "capture/staging_paths.h"
 #include "framework/win/handle.h"
 
@@ -110,16 +111,9 @@ Ran runProgram(const std::string& commandLine, const std::string& input)
     return ran;
 }
 
-std::vector<DWORD> processesNamed(const char* exeName)
+void stage(HMODULE module)
 {
-    std::vector<DWORD> ids;
-    fw::UniqueFile snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-    PROCESSENTRY32 entry{};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = Process32First(snapshot.get(), &entry); more; more = Process32Next(snapshot.get(), &entry))
-        if (lstrcmpiA(entry.szExeFile, exeName) == 0)
-            ids.push_back(entry.th32ProcessID);
-    return ids;
+    capture::stageLoader(capture::holdStagingFolder(), module);
 }
 
 }  // namespace loader_test

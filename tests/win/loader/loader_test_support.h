@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "capture/loader_run.h"
+#include "tests/win/support/processes.h"
 
 namespace loader_test {
 
@@ -30,6 +31,10 @@ bool fileExists(const std::string& path);
 
 // Makes c:\temp and removes what a capture stages there.
 void cleanStagingFolder();
+
+// Stages the loader of the module (this program's when null) as a capture does, and lets
+// go of it and of the staging folder.
+void stage(HMODULE module = nullptr);
 
 // A test that starts and ends with a clean staging folder.
 class StagingFolderTest : public ::testing::Test {
@@ -62,7 +67,6 @@ struct Ran {
 };
 Ran runProgram(const std::string& commandLine, const std::string& input = "");
 
-// Ids of the running processes whose executable has this name.
-std::vector<DWORD> processesNamed(const char* exeName);
+using testing_support::processesNamed;
 
 }  // namespace loader_test

@@ -43,7 +43,7 @@ protected:
     void SetUp() override
     {
         cleanStagingFolder();
-        capture::stageLoader();
+        stage();
     }
     void TearDown() override { cleanStagingFolder(); }
 };

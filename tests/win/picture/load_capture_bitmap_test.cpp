@@ -4,6 +4,7 @@
 #include "framework/win/handle.h"
 #include "tests/native/graphics/bitmap_builder.h"
 #include "tests/win/picture/scratch_folder.h"
+#include "tests/win/support/unix_link.h"
 
 #include <gtest/gtest.h>
 
@@ -61,6 +62,22 @@ TEST(LoadCaptureBitmap, RejectsAFileThatIsNotABitmap)
         testwin::writeFile(path, bytes);
         EXPECT_EQ(loadError(path), "Bitmap image is not valid");
     }
+}
+
+TEST(LoadCaptureBitmap, RefusesALinkOrASecondNameOfAnotherFile)
+{
+    testwin::ScratchFolder folder;
+    const std::string elsewhere = folder.file("elsewhere.bmp");
+    testwin::writeFile(elsewhere, testbmp::build(testbmp::gradient24(5, 3)));
+    const std::string path = folder.file("tmpsnap.bmp");
+    for (const bool hardLink : {false, true}) {
+        SCOPED_TRACE(hardLink ? "second name" : "link");
+        ASSERT_TRUE(hardLink ? testing_support::makeUnixHardLink(elsewhere, path)
+                             : testing_support::makeUnixLink(elsewhere, path));
+        EXPECT_EQ(loadError(path), "Bitmap image is not valid");
+        testing_support::removeUnixName(path);
+    }
+    EXPECT_EQ(capture::loadCaptureBitmap(elsewhere).width, 5);  // the file itself is fine
 }
 
 }  // namespace

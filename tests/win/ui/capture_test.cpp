@@ -5,6 +5,8 @@
 #include "framework/win/handle.h"
 #include "tests/win/support/file_bytes.h"
 #include "tests/win/support/jpeg_facts.h"
+#include "tests/win/support/processes.h"
+#include "tests/win/support/unix_link.h"
 #include "tests/win/ui/form_fixture.h"
 
 using testing_support::plantValue;
@@ -117,7 +119,7 @@ TEST_F(CaptureTest, NoHandheldSaysSoAndChangesNothing)
         EXPECT_EQ(f.Label2.caption(), credit);
         EXPECT_FALSE(f.Image1.hasPicture());
         EXPECT_TRUE(f.ButtonSnap.enabled());
-        EXPECT_TRUE(exists(kStagedLoader));  // left for the close or the next capture
+        EXPECT_FALSE(exists(kStagedLoader));  // nothing of a capture stays in the shared folder
         EXPECT_FALSE(exists(shot("hhshot5.jpg")));
         form.reset();
     }
@@ -165,6 +167,67 @@ TEST_F(CaptureTest, AStagingFolderInTheWayOfAFileStopsTheCapture)
     EXPECT_TRUE(f.ButtonSnap.enabled());
 }
 
+// Names in the shared staging folder that another user could plant: nothing is written or
+// removed through them, during a capture or at the close of the window.
+TEST_F(CaptureTest, LinksPlantedInTheStagingFolderLeaveTheirTargetsAlone)
+{
+    const testing_support::TempFolder own("users-own-files");
+    const std::string ownFile = own.path() + "\\own.dat";
+    const std::string ownBytes = "a file of the user's, somewhere else";
+    const struct {
+        const char* planted;
+        bool hardLink;
+        const char* box;  // empty: the capture works
+    } cases[] = {
+        {"c:\\temp\\JavaLoader.exe", false, "Cannot create file c:\\temp\\JavaLoader.exe."},
+        {"c:\\temp\\tmpsnap.bmp", false, "Cannot delete file c:\\temp\\tmpsnap.bmp."},
+        {"c:\\temp\\tmpsnap.bmp", true, ""},  // a second name: removing it leaves the first
+        {"c:\\temp", false, "Cannot create c:\\temp directory."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.planted) + (c.hardLink ? " (second name)" : ""));
+        boxes.boxes.clear();
+        writeFile(ownFile, ownBytes);
+        testing_support::removeUnixName("c:\\temp");
+        const bool folderLink = std::string(c.planted) == "c:\\temp";
+        if (!folderLink)
+            CreateDirectoryA("c:\\temp", nullptr);
+        const std::string target = folderLink ? own.path() : ownFile;
+        ASSERT_TRUE(c.hardLink ? testing_support::makeUnixHardLink(target, c.planted)
+                               : testing_support::makeUnixLink(target, c.planted));
+
+        TForm_Main& f = open();
+        pressCapture();
+        SendMessageA(f.hwnd(), WM_CLOSE, 0, 0);  // the close removes what is staged
+        form.reset();
+
+        if (*c.box) {
+            ASSERT_EQ(boxes.boxes.size(), 1u);
+            EXPECT_EQ(boxes.boxes[0].text, c.box);
+        } else {
+            EXPECT_TRUE(boxes.boxes.empty());
+            EXPECT_TRUE(exists(shot("hhshot1.jpg")));
+        }
+        EXPECT_EQ(readFile(ownFile), ownBytes);
+        EXPECT_EQ(testing_support::namesIn(own.path()), std::vector<std::string>{"own.dat"});
+        testing_support::removeUnixName(c.planted);
+        DeleteFileA(shot("hhshot1.jpg").c_str());
+    }
+}
+
+TEST_F(CaptureTest, AHelperTheLoaderLeavesHoldingItsOutputIsEndedAndThePictureSaved)
+{
+    TForm_Main& f = open();
+    handheld("helper");
+    const ULONGLONG start = GetTickCount64();
+    pressCapture();
+    EXPECT_LT(GetTickCount64() - start, 3000u);
+    EXPECT_TRUE(boxes.boxes.empty());
+    EXPECT_EQ(f.Label2.caption(), shot("hhshot1.jpg"));
+    EXPECT_EQ(jpegSize(shot("hhshot1.jpg")).cx, 480);
+    EXPECT_TRUE(testing_support::processesNamed("JavaLoader.exe").empty());
+}
+
 TEST_F(CaptureTest, AnUnwritableOutputUsesUpTheNumberAndKeepsEarlierPictures)
 {
     plantValue("jishu", REG_SZ, sz("1"));
@@ -181,7 +244,7 @@ TEST_F(CaptureTest, AnUnwritableOutputUsesUpTheNumberAndKeepsEarlierPictures)
     EXPECT_EQ(stored("jishu"), sz("1"));  // the number is used up
     EXPECT_EQ(f.captureCount(), 1);
     EXPECT_EQ(f.Label2.caption(), shot("hhshot2.jpg"));
-    EXPECT_TRUE(exists(kCaptureBitmap));  // staged files are left
+    EXPECT_FALSE(exists(kCaptureBitmap));  // the picture does not stay in the shared folder
 
     // The folder removed behind the program's back.
     boxes.boxes.clear();
@@ -234,8 +297,8 @@ TEST_F(CaptureTest, ABrokenBitmapIsReportedAndKeepsThePreviewAndTheCount)
     EXPECT_EQ(boxes.boxes[0].text, "Bitmap image is not valid.");
     EXPECT_EQ(f.captureCount(), 1);
     EXPECT_EQ(stored("jishu"), sz("1"));
-    EXPECT_TRUE(exists(kCaptureBitmap));
-    EXPECT_TRUE(exists(kStagedLoader));
+    EXPECT_FALSE(exists(kCaptureBitmap));
+    EXPECT_FALSE(exists(kStagedLoader));
     EXPECT_TRUE(f.ButtonSnap.enabled());
 }
 
@@ -262,6 +325,8 @@ TEST_F(CaptureTest, AHangingLoaderTimesOutAndTheNextCaptureWorks)
     EXPECT_EQ(boxes.boxes[0].text, "\xD7\xA5\xCD\xBC\xB3\xAC\xCA\xB1\xA3\xAC\xCA\xD6\xB3\xD6\xC9\xE8\xB1\xB8\xC3\xBB\xD3\xD0\xCF\xEC\xD3\xA6\xA3\xA1");
     EXPECT_EQ(f.captureCount(), 0);
     EXPECT_TRUE(f.ButtonSnap.enabled());
+    EXPECT_FALSE(exists(kStagedLoader));
+    EXPECT_FALSE(exists(kCaptureBitmap));
 
     boxes.boxes.clear();
     handheld("");
