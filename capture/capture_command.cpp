@@ -14,6 +14,8 @@
 namespace capture {
 namespace {
 
+constexpr int kMostNumbersLookedAt = 1000000;
+
 // Whatever the capture's outcome, neither the loader nor the user's picture stays in the
 // shared folder.
 class StagedFilesRemoval {
@@ -26,6 +28,23 @@ public:
 private:
     const fw::HeldFolder& folder_;
 };
+
+// The number of the capture's picture: the next one after the count that names no existing
+// file, so that no earlier picture is ever replaced. A name that cannot be a plain file of
+// the folder is not looked for: its save fails.
+std::int32_t takePictureNumber(const CaptureRequest& request)
+{
+    std::int32_t number = nextCaptureCount(request.count);
+    if (!isPlainFileName(outputFileName(request.prefix, number), fw::isLeadByte))
+        return number;
+    // Bounded: a folder that claims to hold every name must not hold the capture for ever.
+    for (int looked = 0; looked < kMostNumbersLookedAt; ++looked) {
+        if (!fw::fileExists(outputPath(request.folder, request.prefix, number)))
+            break;
+        number = nextCaptureCount(number);
+    }
+    return number;
+}
 
 // Stages the loader and runs it; the staged file is held against change until it has run.
 LoaderRunResult stageAndRunLoader(const fw::HeldFolder& folder, LoaderLog& log, std::chrono::milliseconds bound)
@@ -63,9 +82,11 @@ CaptureOutcome capture(const CaptureRequest& request, CaptureWindow& window, std
     window.showPreview(picture);
 
     // The number is used up before the file is written: a failed save still takes it.
-    const std::int32_t number = nextCaptureCount(request.count);
+    const std::int32_t number = takePictureNumber(request);
     window.takeCaptureNumber(number);
     const std::string path = outputPath(request.folder, request.prefix, number);
+    if (!isPlainFileName(outputFileName(request.prefix, number), fw::isLeadByte))
+        throw fw::errors::cannotCreateFile(path);  // it would name a device, or reach elsewhere
     saveJpeg(picture, path);
     return {CaptureOutcome::Kind::Saved, path};
 }

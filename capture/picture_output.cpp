@@ -32,7 +32,7 @@ fw::PixelImage loadCaptureBitmap(const std::string& path)
 void saveJpeg(const fw::PixelImage& image, const std::string& outputPath)
 {
     const std::vector<std::uint8_t> jpeg = fw::encodeJpeg(image);
-    fw::replaceFile(outputPath, jpeg.data(), jpeg.size());
+    fw::writeNewFile(outputPath, jpeg.data(), jpeg.size());
 }
 
 }  // namespace capture

@@ -13,10 +13,10 @@ namespace capture {
 // a junction, or a file with a second name).
 fw::PixelImage loadCaptureBitmap(const std::string& path);
 
-// Compresses the picture as a baseline JPEG at quality 90 and puts it at `outputPath`,
-// replacing any file there without asking. Everything is compressed before the file is
-// touched, so a failure ("JPEG error #n", "Cannot create file <outputPath>") leaves an
-// earlier file at that path as it was.
+// Compresses the picture as a baseline JPEG at quality 90 and puts it at `outputPath` as a
+// new file; an existing file there is never replaced. Everything is compressed before a file
+// is touched, so a failure ("JPEG error #n", "Cannot create file <outputPath>") leaves
+// nothing behind.
 void saveJpeg(const fw::PixelImage& image, const std::string& outputPath);
 
 }  // namespace capture

@@ -114,18 +114,28 @@ void TForm_Main::EditSnapNameChange()
 
 void TForm_Main::ButtonSnapClick()
 {
+    // The loader run lets messages that other programs send through: a capture requested
+    // that way meanwhile is ignored, a close waits for the capture's end.
+    if (busy())
+        return;
     using Kind = capture::CaptureOutcome::Kind;
+    const HWND focused = GetFocus();
     const auto outcome = [this] {
+        const Busy busy(*this);
         // Disabled for the length of the capture and of the message it ends with.
         const DisabledButton hold(ButtonSnap);
         const capture::CaptureRequest request{DirectoryListBox1.directory(), EditSnapName.text(), captureCount_};
         capture::CaptureOutcome result = capture::captureScreen(request, *this, loaderBound_);
+        ButtonSnap.dropQueuedClicks();  // requested while this capture ran
         if (result.kind == Kind::Saved)
             Label2.setCaption(result.text);
         else if (result.kind == Kind::Message)
             boxes().message(result.text);
         return result;
     }();
+    // Disabling the button took the focus away; Enter and Space capture again.
+    if (focused && (focused == hwnd() || IsChild(hwnd(), focused)))
+        SetFocus(focused);
     if (outcome.kind == Kind::Error)
         boxes().error(outcome.text);
 }

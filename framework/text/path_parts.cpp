@@ -1,22 +1,16 @@
 #include "framework/text/path_parts.h"
 
 namespace fw {
-namespace {
-
-// Calls visit(position, length) for each character of the path: two bytes for a
-// double-byte character, one for any other.
-template <typename Visit>
-void forEachCharacter(const std::string& path, const IsLeadByte& isLeadByte, Visit visit)
+void forEachCharacter(const std::string& text, const IsLeadByte& isLeadByte,
+                      const std::function<void(std::size_t position, std::size_t length)>& visit)
 {
-    for (std::size_t i = 0; i < path.size();) {
-        const bool doubleByte = isLeadByte && isLeadByte(static_cast<unsigned char>(path[i])) && i + 1 < path.size();
+    for (std::size_t i = 0; i < text.size();) {
+        const bool doubleByte = isLeadByte && isLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size();
         const std::size_t length = doubleByte ? 2 : 1;
         visit(i, length);
         i += length;
     }
 }
-
-}  // namespace
 
 std::vector<std::string> splitAtBackslashes(const std::string& path, const IsLeadByte& isLeadByte)
 {

@@ -10,6 +10,11 @@ namespace fw {
 // Tells the first bytes of double-byte characters; empty: none.
 using IsLeadByte = std::function<bool(unsigned char)>;
 
+// Calls visit(position, length) for each character of the text: two bytes for a
+// double-byte character, one for any other.
+void forEachCharacter(const std::string& text, const IsLeadByte& isLeadByte,
+                      const std::function<void(std::size_t position, std::size_t length)>& visit);
+
 // The texts between backslashes, empty ones included ("C:\a\" gives "C:", "a", "").
 std::vector<std::string> splitAtBackslashes(const std::string& path, const IsLeadByte& isLeadByte);
 

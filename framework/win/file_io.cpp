@@ -78,13 +78,8 @@ FileView::FileView(HANDLE file, std::size_t size)
 
 FileView::~FileView() { UnmapViewOfFile(data_); }
 
-void replaceFile(const std::string& path, const std::uint8_t* data, std::size_t size)
+void writeNewFile(const std::string& path, const std::uint8_t* data, std::size_t size)
 {
-    // Windows will not move a file over a read-only one, but Wine will; ask first so that a
-    // read-only picture is kept everywhere.
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
-        throw errors::cannotCreateFile(path);
     char temporaryName[MAX_PATH];
     if (!GetTempFileNameA(folderOf(path).c_str(), "vst", 0, temporaryName))  // creates it, empty
         throw errors::cannotCreateFile(path);
@@ -95,7 +90,8 @@ void replaceFile(const std::string& path, const std::uint8_t* data, std::size_t 
         if (!file || !writeAll(file.get(), data, size) || !FlushFileBuffers(file.get()))
             throw errors::cannotCreateFile(path);
     }
-    if (!MoveFileExA(temporary.path().c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    // Without MOVEFILE_REPLACE_EXISTING: a file that appeared at the path meanwhile is kept.
+    if (!MoveFileExA(temporary.path().c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH))
         throw errors::cannotCreateFile(path);
     temporary.keep();
 }

@@ -38,10 +38,10 @@ private:
 // Writes all the bytes at the file's position; false when Windows fails to.
 bool writeAll(HANDLE file, const void* bytes, std::size_t size);
 
-// Puts `data` in place of the file at `path` in one step: the bytes go to a new file in the
-// same folder, which is flushed and then moved over `path` (replacing an existing file).
-// On any failure the earlier file is untouched, the new file is removed, and
-// errors::cannotCreateFile(path) is raised.
-void replaceFile(const std::string& path, const std::uint8_t* data, std::size_t size);
+// Puts `data` at `path` as a new file in one step: the bytes go to a new file in the same
+// folder, which is flushed and then moved to `path`. A file already at `path` is never
+// replaced. On any failure nothing is left behind and errors::cannotCreateFile(path) is
+// raised.
+void writeNewFile(const std::string& path, const std::uint8_t* data, std::size_t size);
 
 }  // namespace fw

@@ -99,6 +99,41 @@ void Form::centreOnScreen()
     SetWindowPos(hwnd(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+Form::Busy::Busy(Form& form) : form_(form)
+{
+    ++form_.busy_;
+}
+
+Form::Busy::~Busy()
+{
+    if (--form_.busy_ == 0 && form_.closeHeld_) {
+        form_.closeHeld_ = false;
+        PostMessageA(form_.hwnd(), WM_CLOSE, 0, 0);
+    }
+}
+
+void Form::closeOnce()
+{
+    if (closed_)
+        return;
+    closed_ = true;
+    formClose();
+}
+
+void Form::onActivate(WORD state)
+{
+    // As a dialog does: the focus goes back to the control that had it, after a box or
+    // another program was in front.
+    if (state == WA_INACTIVE) {
+        const HWND focused = GetFocus();
+        if (focused && IsChild(hwnd(), focused))
+            lastFocus_ = focused;
+    } else if (lastFocus_ && IsChild(hwnd(), lastFocus_) && IsWindowEnabled(lastFocus_) &&
+               IsWindowVisible(lastFocus_)) {
+        SetFocus(lastFocus_);
+    }
+}
+
 void Form::reportError()
 {
     boxes_.error(currentErrorMessage());
@@ -126,11 +161,26 @@ LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             Application::instance().minimize())
             return 0;
         break;
+    case WM_ACTIVATE: {
+        const LRESULT result = defaultHandling(message, wParam, lParam);
+        if (!HIWORD(wParam))  // not while minimised
+            onActivate(LOWORD(wParam));
+        return result;
+    }
     case WM_CLOSE:
-        formClose();
+        if (busy()) {
+            closeHeld_ = true;
+            return 0;
+        }
+        closeOnce();
         DestroyWindow(hwnd());
         return 0;
+    case WM_ENDSESSION:
+        if (wParam)
+            closeOnce();
+        return 0;
     case WM_DESTROY:
+        closeOnce();  // destroyed without WM_CLOSE, with its owner say
         if (Application::instance().mainWindow() == hwnd())
             PostQuitMessage(0);
         return 0;

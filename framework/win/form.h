@@ -26,6 +26,20 @@ public:
     // half the outer window size, each halved by integer division.
     void centreOnScreen();
 
+    // While one lives, the form is busy with a command that holds its thread: a request to
+    // close it is held and carried out when the last one ends.
+    class Busy {
+    public:
+        explicit Busy(Form& form);
+        ~Busy();
+        Busy(const Busy&) = delete;
+        Busy& operator=(const Busy&) = delete;
+
+    private:
+        Form& form_;
+    };
+    bool busy() const { return busy_ > 0; }
+
 protected:
     struct Design {
         const char* className;
@@ -37,7 +51,9 @@ protected:
     };
     void createForm(const Design& design);
 
-    // Runs when the user closes the window, before it is destroyed.
+    // Runs once when the window closes, however that happens (its close button, Alt+F4,
+    // the task bar, WM_CLOSE from another program, the end of the session), before it is
+    // destroyed.
     virtual void formClose() {}
 
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -49,6 +65,8 @@ private:
     void fitClientArea();
     void takeDpi(Dpi dpi);
     void onDpiChanged(Dpi dpi, const RECT& suggested);
+    void closeOnce();
+    void onActivate(WORD state);
 
     Boxes& boxes_;
     Dpi dpi_;
@@ -57,6 +75,10 @@ private:
     int designFontHeight_ = 0;
     int designClientWidth_ = 0;
     int designClientHeight_ = 0;
+    int busy_ = 0;
+    bool closeHeld_ = false;
+    bool closed_ = false;
+    HWND lastFocus_ = nullptr;  // the control that had the focus when the window went inactive
 };
 
 }  // namespace fw

@@ -46,6 +46,13 @@ LRESULT TaskbarWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
                 SetActiveWindow(front);
         }
         return 0;
+    case WM_CLOSE:
+        // Closing the application is closing its main window, with all that goes with it.
+        if (const HWND main = mainWindow_()) {
+            SendMessageA(main, WM_CLOSE, 0, 0);
+            return 0;
+        }
+        break;
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == SC_RESTORE) {
             const LRESULT result = defaultHandling(message, wParam, lParam);

@@ -66,7 +66,7 @@ TEST_F(GoodCapture, SixteenAndThirtyTwoBitScreensGiveColourPicturesOfTheirSize)
     }
 }
 
-TEST_F(GoodCapture, AnExistingPictureIsReplacedWithoutAQuestion)
+TEST_F(GoodCapture, AnExistingPictureIsNeverReplaced)
 {
     store("snappath", kShots);
     writeFile(shot("hhshot1.jpg"), "an older picture");
@@ -74,8 +74,10 @@ TEST_F(GoodCapture, AnExistingPictureIsReplacedWithoutAQuestion)
     const e2e::CaptureEnd end = capture();
     ASSERT_TRUE(end.ended);
     ASSERT_FALSE(end.box) << end.box->text;
-    expectPicture(shot("hhshot1.jpg"), 480, 360);
-    EXPECT_EQ(w.status(), shot("hhshot1.jpg"));
+    EXPECT_EQ(readFile(shot("hhshot1.jpg")), "an older picture");
+    expectPicture(shot("hhshot2.jpg"), 480, 360);
+    EXPECT_EQ(w.status(), shot("hhshot2.jpg"));
+    EXPECT_EQ(stored("jishu"), "2");
 }
 
 TEST_F(GoodCapture, EnterOrSpaceRightAfterStartCaptures)

@@ -19,3 +19,45 @@ TEST(OutputPath, JoinsFolderPrefixCountAndExtension)
 }
 
 }  // namespace
+
+namespace {
+
+bool isLead936(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
+
+TEST(OutputPath, APlainFileNameHasNoSeparatorStreamForbiddenCharacterOrDeviceName)
+{
+    const struct { const char* name; bool plain; } cases[] = {
+        {"hhshot1.jpg", true},
+        {"1.jpg", true},
+        {"..1.jpg", true},               // dots alone name no other folder
+        {"\xBD\xD8\xCD\xBC" "1.jpg", true},  // "截图" in code page 936
+        {"a\x95\x5C" "1.jpg", true},     // a double-byte character whose second byte is '\'
+        {"a\x95\x7C" "1.jpg", true},     // ... or '|'
+        {"..\\x1.jpg", false},
+        {"sub\\x1.jpg", false},
+        {"sub/x1.jpg", false},
+        {"a:b1.jpg", false},
+        {"x?1.jpg", false},
+        {"x*1.jpg", false},
+        {"x<1.jpg", false},
+        {"x>1.jpg", false},
+        {"x\"1.jpg", false},
+        {"x|1.jpg", false},
+        {"x\t1.jpg", false},
+        {"COM1.jpg", false},
+        {"com9.jpg", false},
+        {"LPT1.jpg", false},
+        {"CON.x1.jpg", false},
+        {"nul .1.jpg", false},
+        {"AUX.jpg", false},
+        {"PRN1.jpg", true},              // only PRN itself is a device
+        {"COM10.jpg", true},
+        {"COM0.jpg", true},
+        {"CONSOLE1.jpg", true},
+        {"", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(capture::isPlainFileName(c.name, isLead936), c.plain) << c.name;
+}
+
+}  // namespace

@@ -79,17 +79,15 @@ TEST(SaveJpeg, PaletteAndFiveSixFiveBitmapsBecomeColourJpegsOfTheirSize)
     }
 }
 
-TEST(SaveJpeg, ReplacesAnExistingFileWithoutAsking)
+TEST(SaveJpeg, NeverReplacesAnExistingFile)
 {
     ScratchFolder folder;
     const std::string output = capture::outputPath(folder.path(), "hhshot", 7);
     testwin::writeFile(output, kEarlierPicture);
 
-    capture::saveJpeg(smallPicture(), output);
+    EXPECT_EQ(saveError(smallPicture(), output), "Cannot create file " + output);
 
-    const auto decoded = testjpeg::decode(testwin::readFile(output));
-    ASSERT_TRUE(decoded.ok);
-    EXPECT_EQ(decoded.image.width, 2);
+    EXPECT_EQ(testwin::readFile(output), kEarlierPicture);
     EXPECT_EQ(folder.names(), std::vector<std::string>{"hhshot7.jpg"});
 }
 

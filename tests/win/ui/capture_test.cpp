@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <algorithm>
+
 
 #include "capture/capture_command.h"
 #include "framework/win/handle.h"
@@ -273,15 +275,87 @@ TEST_F(CaptureTest, AChinesePrefixNamesThePicture)
     EXPECT_EQ(stored("snapname"), sz(prefix));
 }
 
-TEST_F(CaptureTest, AnExistingPictureIsReplacedWithoutAQuestion)
+// Each case ends with a look at the folder: earlier pictures are byte for byte as they were,
+// and the new ones take the first free numbers.
+TEST_F(CaptureTest, NoCaptureEverReplacesAnEarlierPicture)
 {
-    writeFile(shot("hhshot1.jpg"), "an older picture");
+    const struct {
+        const char* name;
+        std::vector<int> earlier;  // pictures hhshot<n>.jpg already in the folder
+        const char* storedCount;   // nullptr: none stored
+        bool retypePrefix;         // the prefix is changed and changed back, resetting the count
+        bool restoreFails;         // the stored folder is gone: the window starts in the shots folder
+        std::vector<int> taken;    // the numbers two captures take
+    } cases[] = {
+        {"pictures 1 to 3 and the prefix retyped", {1, 2, 3}, "3", true, false, {4, 5}},
+        {"a gap", {1, 3}, "0", false, false, {2, 4}},
+        {"a start-up whose folder restore failed", {1, 2}, "2", false, true, {3, 4}},
+        {"a stored count below the folder's highest", {1, 2, 3}, "1", false, false, {4, 5}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        boxes.boxes.clear();
+        testing_support::removeTree(shots);
+        CreateDirectoryA(shots.c_str(), nullptr);
+        for (const int n : c.earlier)
+            writeFile(shot("hhshot" + std::to_string(n) + ".jpg"), "earlier picture " + std::to_string(n));
+        plantValue("jishu", REG_SZ, sz(c.storedCount));
+        plantValue("snappath", REG_SZ, sz(c.restoreFails ? shots + "\\gone" : shots));
+        SetCurrentDirectoryA(shots.c_str());
+
+        TForm_Main& f = open();
+        ASSERT_EQ(boxes.boxes.size(), c.restoreFails ? 1u : 0u);
+        boxes.boxes.clear();
+        if (c.retypePrefix) {
+            f.EditSnapName.setText("hhshot2");
+            f.EditSnapName.setText("hhshot");
+        }
+        pressCapture();
+        pressCapture();
+
+        EXPECT_TRUE(boxes.boxes.empty());
+        for (const int n : c.earlier)
+            EXPECT_EQ(readFile(shot("hhshot" + std::to_string(n) + ".jpg")), "earlier picture " + std::to_string(n));
+        std::vector<std::string> expected;
+        for (const int n : c.earlier)
+            expected.push_back("hhshot" + std::to_string(n) + ".jpg");
+        for (const int n : c.taken) {
+            EXPECT_EQ(jpegSize(shot("hhshot" + std::to_string(n) + ".jpg")).cx, 480) << n;
+            expected.push_back("hhshot" + std::to_string(n) + ".jpg");
+        }
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(testing_support::namesIn(shots), expected);
+        EXPECT_EQ(f.captureCount(), c.taken.back());
+        EXPECT_EQ(stored("jishu"), sz(std::to_string(c.taken.back())));
+        EXPECT_EQ(f.Label2.caption(), shot("hhshot" + std::to_string(c.taken.back()) + ".jpg"));
+        form.reset();
+        SetCurrentDirectoryA("C:\\");
+    }
+}
+
+// A prefix that would leave the folder, name a stream or a device, or hold a character no
+// name may hold: the save fails, the number is used up, and nothing is written anywhere.
+TEST_F(CaptureTest, APrefixThatWouldReachOutsideTheFolderWritesNothing)
+{
+    const std::string sub = shots + "\\sub";
+    CreateDirectoryA(sub.c_str(), nullptr);
+    const std::string parent = folder().path();
+    const auto everything = [&] {
+        return std::vector<std::vector<std::string>>{testing_support::namesIn(parent), testing_support::namesIn(shots),
+                                                     testing_support::namesIn(sub)};
+    };
     TForm_Main& f = open();
-    pressCapture();
-    EXPECT_TRUE(boxes.boxes.empty());
-    const SIZE size = jpegSize(shot("hhshot1.jpg"));
-    EXPECT_EQ(size.cx, 480);
-    EXPECT_EQ(f.Label2.caption(), shot("hhshot1.jpg"));
+    const auto before = everything();
+    for (const char* prefix : {"..\\x", "sub\\x", "a:b", "COM", "LPT", "x?", "sub/x", "NUL."}) {
+        SCOPED_TRACE(prefix);
+        boxes.boxes.clear();
+        f.EditSnapName.setText(prefix);  // the count restarts: the next number is 1
+        pressCapture();
+        ASSERT_EQ(boxes.boxes.size(), 1u);
+        EXPECT_EQ(boxes.boxes[0].text, "Cannot create file " + shot(std::string(prefix) + "1.jpg") + ".");
+        EXPECT_EQ(f.captureCount(), 1);  // used up all the same
+        EXPECT_EQ(everything(), before);
+    }
 }
 
 TEST_F(CaptureTest, ABrokenBitmapIsReportedAndKeepsThePreviewAndTheCount)

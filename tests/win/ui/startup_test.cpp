@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "tests/win/support/file_bytes.h"
 #include "tests/win/ui/form_fixture.h"
 
 using testing_support::plantValue;
@@ -121,18 +122,41 @@ TEST_F(FormMainTest, AFailedRestoreShowsTheErrorAndLeavesTheWindowAtItsDesignedP
     }
 }
 
-TEST_F(FormMainTest, ClosingDeletesTheStagedFilesWithoutAWord)
+// Every way of closing runs the close handling: the staged files go, without a word.
+TEST_F(FormMainTest, ClosingInAnyWayDeletesTheStagedFilesWithoutAWord)
 {
-    CreateDirectoryA("c:\\temp", nullptr);
-    for (const char* path : {"c:\\temp\\JavaLoader.exe", "c:\\temp\\tmpsnap.bmp"}) {
-        const HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        CloseHandle(file);
+    fw::Application::instance().initialize();
+    const HWND application = fw::Application::instance().handle();
+    const struct {
+        const char* how;
+        bool toTaskBar;
+        UINT message;
+        WPARAM wParam;
+        bool destroys;
+    } cases[] = {
+        {"WM_CLOSE", false, WM_CLOSE, 0, true},
+        {"its close button or Alt+F4", false, WM_SYSCOMMAND, SC_CLOSE, true},
+        {"the end of the session", false, WM_ENDSESSION, TRUE, false},
+        {"WM_CLOSE to the task-bar window", true, WM_CLOSE, 0, true},
+        {"the task-bar window's system menu", true, WM_SYSCOMMAND, SC_CLOSE, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.how);
+        CreateDirectoryA("c:\\temp", nullptr);
+        for (const char* path : {"c:\\temp\\JavaLoader.exe", "c:\\temp\\tmpsnap.bmp"})
+            testing_support::writeFile(path, "staged");
+        const HWND window = open().hwnd();
+        SendMessageA(c.toTaskBar ? application : window, c.message, c.wParam, 0);
+        EXPECT_EQ(GetFileAttributesA("c:\\temp\\JavaLoader.exe"), INVALID_FILE_ATTRIBUTES);
+        EXPECT_EQ(GetFileAttributesA("c:\\temp\\tmpsnap.bmp"), INVALID_FILE_ATTRIBUTES);
+        EXPECT_EQ(IsWindow(window) == FALSE, c.destroys);
+        EXPECT_TRUE(IsWindow(application));  // it goes when the event loop ends
+        form.reset();
+        fw::Application::instance().setMainWindow(nullptr);
+        MSG quit;
+        while (PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+        }
     }
-    TForm_Main& f = open();
-    SendMessageA(f.hwnd(), WM_CLOSE, 0, 0);
-    EXPECT_EQ(GetFileAttributesA("c:\\temp\\JavaLoader.exe"), INVALID_FILE_ATTRIBUTES);
-    EXPECT_EQ(GetFileAttributesA("c:\\temp\\tmpsnap.bmp"), INVALID_FILE_ATTRIBUTES);
-    EXPECT_FALSE(IsWindow(f.hwnd()));
 
     // Nothing staged: closing is just as quiet.
     open();
