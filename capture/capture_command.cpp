@@ -34,12 +34,13 @@ private:
 // the folder is not looked for: its save fails.
 std::int32_t takePictureNumber(const CaptureRequest& request)
 {
+    const char* extension = fw::extensionOf(request.format);
     std::int32_t number = nextCaptureCount(request.count);
-    if (!isPlainFileName(outputFileName(request.prefix, number), fw::isLeadByte))
+    if (!isPlainFileName(outputFileName(request.prefix, number, extension), fw::isLeadByte))
         return number;
     // Bounded: a folder that claims to hold every name must not hold the capture for ever.
     for (int looked = 0; looked < kMostNumbersLookedAt; ++looked) {
-        if (!fw::fileExists(outputPath(request.folder, request.prefix, number)))
+        if (!fw::fileExists(outputPath(request.folder, request.prefix, number, extension)))
             break;
         number = nextCaptureCount(number);
     }
@@ -84,10 +85,11 @@ CaptureOutcome capture(const CaptureRequest& request, CaptureWindow& window, std
     // The number is used up before the file is written: a failed save still takes it.
     const std::int32_t number = takePictureNumber(request);
     window.takeCaptureNumber(number);
-    const std::string path = outputPath(request.folder, request.prefix, number);
-    if (!isPlainFileName(outputFileName(request.prefix, number), fw::isLeadByte))
+    const char* extension = fw::extensionOf(request.format);
+    const std::string path = outputPath(request.folder, request.prefix, number, extension);
+    if (!isPlainFileName(outputFileName(request.prefix, number, extension), fw::isLeadByte))
         throw fw::errors::cannotCreateFile(path);  // it would name a device, or reach elsewhere
-    saveJpeg(picture, path);
+    savePicture(picture, path, request.format);
     return {CaptureOutcome::Kind::Saved, path};
 }
 

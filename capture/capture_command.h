@@ -7,6 +7,7 @@
 #include <string>
 
 #include "capture/loader_run.h"
+#include "framework/graphics/picture_format.h"
 #include "framework/graphics/pixel_image.h"
 
 namespace capture {
@@ -16,6 +17,7 @@ struct CaptureRequest {
     std::string folder;  // the folder list's folder
     std::string prefix;  // the prefix text, unaltered
     std::int32_t count;  // the capture count
+    fw::PictureFormat format = fw::PictureFormat::Jpeg;
 };
 
 // What the capture shows in the window while it runs.

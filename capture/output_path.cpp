@@ -29,14 +29,15 @@ bool isReservedDeviceName(const std::string& name)
 
 }  // namespace
 
-std::string outputFileName(const std::string& prefix, std::int32_t number)
+std::string outputFileName(const std::string& prefix, std::int32_t number, const char* extension)
 {
-    return prefix + fw::toDecimal(number) + ".jpg";
+    return prefix + fw::toDecimal(number) + extension;
 }
 
-std::string outputPath(const std::string& folder, const std::string& prefix, std::int32_t number)
+std::string outputPath(const std::string& folder, const std::string& prefix, std::int32_t number,
+                       const char* extension)
 {
-    return folder + "\\" + outputFileName(prefix, number);
+    return folder + "\\" + outputFileName(prefix, number, extension);
 }
 
 bool isPlainFileName(const std::string& name, const fw::IsLeadByte& isLeadByte)

@@ -8,12 +8,13 @@
 
 namespace capture {
 
-// prefix + decimal number + ".jpg".
-std::string outputFileName(const std::string& prefix, std::int32_t number);
+// prefix + decimal number + extension (".jpg", or ".png" for lossless pictures).
+std::string outputFileName(const std::string& prefix, std::int32_t number, const char* extension = ".jpg");
 
 // folder + "\" + outputFileName, with nothing altered. A drive root such as D:\ already
 // ends in a backslash and gives D:\\name1.jpg, which Windows reads as one separator.
-std::string outputPath(const std::string& folder, const std::string& prefix, std::int32_t number);
+std::string outputPath(const std::string& folder, const std::string& prefix, std::int32_t number,
+                       const char* extension = ".jpg");
 
 // True when the text can only name a plain file inside a folder: no separator ('\', '/'),
 // no stream (':'), none of the characters Windows does not allow in names (< > " | ? * and

@@ -2,7 +2,6 @@
 
 #include "framework/error.h"
 #include "framework/graphics/bitmap_reader.h"
-#include "framework/graphics/jpeg_writer.h"
 #include "framework/win/file_io.h"
 #include "framework/win/held_folder.h"
 
@@ -29,10 +28,10 @@ fw::PixelImage loadCaptureBitmap(const std::string& path)
     return fw::readBitmap(bytes.data(), bytes.size());
 }
 
-void saveJpeg(const fw::PixelImage& image, const std::string& outputPath)
+void savePicture(const fw::PixelImage& image, const std::string& outputPath, fw::PictureFormat format)
 {
-    const std::vector<std::uint8_t> jpeg = fw::encodeJpeg(image);
-    fw::writeNewFile(outputPath, jpeg.data(), jpeg.size());
+    const std::vector<std::uint8_t> file = fw::encodePicture(image, format);
+    fw::writeNewFile(outputPath, file.data(), file.size());
 }
 
 }  // namespace capture

@@ -3,6 +3,7 @@
 option(VISTREL_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" ON)
 
 find_package(JPEG REQUIRED)
+find_package(PNG REQUIRED)
 find_package(GTest REQUIRED)
 
 if(VISTREL_SANITIZE)

@@ -16,7 +16,7 @@ add_link_options($<$<CONFIG:Release>:-s>)
 configure_file(${CMAKE_SOURCE_DIR}/cmake/wine-run ${CMAKE_BINARY_DIR}/wine-run COPYONLY)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run)
 
-include(${CMAKE_SOURCE_DIR}/cmake/libjpeg-mingw.cmake)
+include(${CMAKE_SOURCE_DIR}/cmake/mingw-libraries.cmake)
 
 # GoogleTest from the sources Debian ships.
 set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)

@@ -10,6 +10,7 @@ Error failedToSetData(const std::string& name) { return Error("Failed to set dat
 Error invalidDataType(const std::string& name) { return Error("Invalid data type for '" + name + "'"); }
 Error notValidInteger(const std::string& text) { return Error("'" + text + "' is not a valid integer value"); }
 Error jpegError(int messageCode) { return Error("JPEG error #" + std::to_string(messageCode)); }
+Error pngError(const std::string& message) { return Error("PNG error: " + message); }
 Error cannotDeleteFile(const std::string& path) { return Error("Cannot delete file " + path); }
 Error cannotRegisterClass(const std::string& name) { return Error("Cannot register window class " + name); }
 Error cannotCreateWindow(const std::string& kind) { return Error("Cannot create window " + kind); }

@@ -28,6 +28,7 @@ Error failedToSetData(const std::string& name);    // "Failed to set data for '%
 Error invalidDataType(const std::string& name);    // "Invalid data type for '%s'"
 Error notValidInteger(const std::string& text);    // "'%s' is not a valid integer value"
 Error jpegError(int messageCode);                  // "JPEG error #%d"
+Error pngError(const std::string& message);        // "PNG error: %s"
 Error cannotDeleteFile(const std::string& path);   // "Cannot delete file %s"
 Error cannotRegisterClass(const std::string& name);  // "Cannot register window class %s"
 Error cannotCreateWindow(const std::string& kind);   // "Cannot create window %s"

@@ -1,5 +1,6 @@
 #include "settings/settings_store.h"
 
+#include "framework/error.h"
 #include "framework/text/int_text.h"
 
 namespace settings {
@@ -14,6 +15,15 @@ void SettingsStore::writeText(const std::string& name, const std::string& text)
     key_.writeText(name, text);
     if (observer_)
         observer_->written(name);
+}
+
+bool SettingsStore::readFlag(const std::string& name) const
+{
+    try {
+        return has(name) && readText(name) == "1";
+    } catch (const fw::Error&) {
+        return false;
+    }
 }
 
 std::int32_t SettingsStore::readCount() const

@@ -1,6 +1,9 @@
 #include "ui/formmain.h"
 
 #include "capture/staging_folder.h"
+#include "framework/text/path_parts.h"
+#include "framework/win/clipboard.h"
+#include "framework/win/file_system.h"
 #include "framework/win/shell_folders.h"
 #include "ui/formmain_layout.h"
 #include "ui/formmain_texts.h"
@@ -8,6 +11,8 @@
 TForm_Main* Form_Main = nullptr;
 
 namespace {
+
+constexpr int kCaptureKeyId = 1;
 
 // Keeps a button disabled while it lives.
 class DisabledButton {
@@ -24,18 +29,29 @@ private:
 }  // namespace
 
 TForm_Main::TForm_Main(const FormMainServices& services)
-    : fw::Form(services.boxes), storeWrites_(services.storeWrites), loaderBound_(services.loaderBound)
+    : fw::Form(services.boxes),
+      storeWrites_(services.storeWrites),
+      loaderBound_(services.loaderBound),
+      shell_(services.shell ? *services.shell : windowsShell_)
 {
     namespace L = ui::layout;
     Form_Main = this;
     createForm({"TForm_Main", ui::kTexts.caption, L::kDesignedLeft, L::kDesignedTop, L::kClientWidth,
                 L::kClientHeight, L::kFontFace, L::kFontHeight});
     createControls();
+    takeCaptureKey();
     try {
         FormCreate();
     } catch (...) {
         reportError();
     }
+}
+
+void TForm_Main::takeCaptureKey()
+{
+    captureKey_ = std::make_unique<fw::HotKey>(hwnd(), kCaptureKeyId, kCaptureKeyModifiers, kCaptureKey);
+    if (!captureKey_->registered())
+        Label2.setCaption(ui::kTexts.hotKeyTaken);
 }
 
 void TForm_Main::show()
@@ -60,6 +76,9 @@ void TForm_Main::createControls()
     LabelPath.create(parent, L::kLabelPath, "");
     Label2.create(parent, L::kLabel2, T.credit);
     Image1.create(parent, L::kImage1);
+    CheckBoxClipboard.create(parent, L::kCheckBoxClipboard, T.checkBoxClipboard);
+    CheckBoxPng.create(parent, L::kCheckBoxPng, T.checkBoxPng);
+    ButtonOpenFolder.create(parent, L::kButtonOpenFolder, T.buttonOpenFolder);
 
     DriveComboBox1.bind(DirectoryListBox1);
     DirectoryListBox1.setPathLabel(&LabelPath);
@@ -68,6 +87,10 @@ void TForm_Main::createControls()
     ButtonDesktop.onClick = [this] { ButtonDesktopClick(); };
     EditSnapName.onChange = [this] { EditSnapNameChange(); };
     DirectoryListBox1.onChange = [this] { DirectoryListBox1Change(); };
+    CheckBoxClipboard.onToggle = [this] { CheckBoxClipboardClick(); };
+    CheckBoxPng.onToggle = [this] { CheckBoxPngClick(); };
+    ButtonOpenFolder.onClick = [this] { ButtonOpenFolderClick(); };
+    Image1.onDoubleClick = [this] { Image1DblClick(); };
 }
 
 void TForm_Main::FormCreate()
@@ -80,6 +103,8 @@ void TForm_Main::FormCreate()
             EditSnapName.setEditText(store.readText(settings::kSnapName));
         // Read after the prefix: restoring a different prefix resets the count.
         captureCount_ = store.has(settings::kCount) ? store.readCount() : 0;
+        CheckBoxClipboard.setChecked(store.readFlag(settings::kClipboard));
+        CheckBoxPng.setChecked(store.readFlag(settings::kPng));
     }
     centreOnScreen();
 }
@@ -124,12 +149,19 @@ void TForm_Main::ButtonSnapClick()
         const Busy busy(*this);
         // Disabled for the length of the capture and of the message it ends with.
         const DisabledButton hold(ButtonSnap);
-        const capture::CaptureRequest request{DirectoryListBox1.directory(), EditSnapName.text(), captureCount_};
+        const capture::CaptureRequest request{DirectoryListBox1.directory(), EditSnapName.text(), captureCount_,
+                                              CheckBoxPng.checked() ? fw::PictureFormat::Png : fw::PictureFormat::Jpeg};
         capture::CaptureOutcome result = capture::captureScreen(request, *this, loaderBound_);
-        ButtonSnap.dropQueuedClicks();  // requested while this capture ran
-        if (result.kind == Kind::Saved)
-            Label2.setCaption(result.text);
-        else if (result.kind == Kind::Message)
+        // Requested while this capture ran: by a click or by the capture key.
+        ButtonSnap.dropQueuedClicks();
+        MSG key;
+        while (PeekMessageA(&key, hwnd(), WM_HOTKEY, WM_HOTKEY, PM_REMOVE)) {
+        }
+        if (result.kind == Kind::Saved) {
+            lastSaved_ = result.text;
+            const bool copied = CheckBoxClipboard.checked() && copyToClipboard(preview_);
+            Label2.setCaption(result.text + (copied ? ui::kTexts.copied : ""));
+        } else if (result.kind == Kind::Message)
             boxes().message(result.text);
         return result;
     }();
@@ -138,6 +170,72 @@ void TForm_Main::ButtonSnapClick()
         SetFocus(focused);
     if (outcome.kind == Kind::Error)
         boxes().error(outcome.text);
+}
+
+void TForm_Main::showPreview(const fw::PixelImage& picture)
+{
+    Image1.setPicture(picture);
+    preview_ = picture;
+}
+
+bool TForm_Main::copyToClipboard(const fw::PixelImage& picture)
+{
+    return fw::copyPictureToClipboard(hwnd(), picture);
+}
+
+void TForm_Main::CopyPreview()
+{
+    if (Image1.hasPicture())
+        copyToClipboard(preview_);
+}
+
+void TForm_Main::CheckBoxClipboardClick()
+{
+    openStore().writeFlag(settings::kClipboard, CheckBoxClipboard.checked());
+}
+
+void TForm_Main::CheckBoxPngClick()
+{
+    openStore().writeFlag(settings::kPng, CheckBoxPng.checked());
+}
+
+void TForm_Main::ButtonOpenFolderClick()
+{
+    const std::string folder = DirectoryListBox1.directory();
+    // The last picture is selected when it is still there, in the folder shown.
+    const std::string withSeparator = !folder.empty() && folder.back() == '\\' ? folder : folder + "\\";
+    const bool inFolder = !lastSaved_.empty() && fw::fileExists(lastSaved_) &&
+                          lstrcmpiA(fw::folderPart(lastSaved_, fw::isLeadByte).c_str(), withSeparator.c_str()) == 0;
+    if (!shell_.showInFolder(folder, inFolder ? lastSaved_ : std::string()))
+        boxes().message(ui::kTexts.cannotOpenFolder + folder);
+}
+
+void TForm_Main::Image1DblClick()
+{
+    if (!lastSaved_.empty() && !shell_.openFile(lastSaved_))
+        boxes().message(ui::kTexts.cannotOpenFile + lastSaved_);
+}
+
+LRESULT TForm_Main::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_HOTKEY && wParam == kCaptureKeyId) {
+        ButtonSnapClick();
+        return 0;
+    }
+    return fw::Form::handleMessage(message, wParam, lParam);
+}
+
+bool TForm_Main::preTranslateMessage(const MSG& message)
+{
+    const bool controlC = message.message == WM_KEYDOWN && message.wParam == 'C' &&
+                          (GetKeyState(VK_CONTROL) & 0x8000) && !(GetKeyState(VK_MENU) & 0x8000);
+    // The prefix box copies its own text; with no picture the clipboard stays as it was.
+    if (!controlC || message.hwnd == EditSnapName.hwnd() || !Image1.hasPicture())
+        return false;
+    if (message.hwnd != hwnd() && !IsChild(hwnd(), message.hwnd))
+        return false;
+    CopyPreview();
+    return true;
 }
 
 void TForm_Main::takeCaptureNumber(std::int32_t number)

@@ -3,10 +3,13 @@
 
 #include <chrono>
 #include <cstdint>
+#include <memory>
+#include <string>
 
 #include "capture/capture_command.h"
 #include "framework/win/boxes.h"
 #include "framework/win/controls/button.h"
+#include "framework/win/controls/check_box.h"
 #include "framework/win/controls/directory_list_box.h"
 #include "framework/win/controls/drive_combo_box.h"
 #include "framework/win/controls/edit.h"
@@ -14,6 +17,8 @@
 #include "framework/win/controls/memo.h"
 #include "framework/win/controls/picture_box.h"
 #include "framework/win/form.h"
+#include "framework/win/hot_key.h"
+#include "framework/win/shell.h"
 #include "settings/settings_store.h"
 
 // What the main window works with besides its controls; tests bring their own.
@@ -21,6 +26,7 @@ struct FormMainServices {
     fw::Boxes& boxes;
     settings::WriteObserver* storeWrites = nullptr;
     std::chrono::milliseconds loaderBound = capture::kLoaderRunBound;  // how long a capture waits
+    fw::Shell* shell = nullptr;  // none: the Windows shell
 };
 
 class TForm_Main : public fw::Form, private capture::CaptureWindow {
@@ -43,6 +49,9 @@ public:
     fw::Label LabelPath;
     fw::Label Label2;
     fw::PictureBox Image1;
+    fw::CheckBox CheckBoxClipboard;
+    fw::CheckBox CheckBoxPng;
+    fw::Button ButtonOpenFolder;
 
     void FormCreate();
     void FormClose();
@@ -50,19 +59,33 @@ public:
     void ButtonDesktopClick();
     void EditSnapNameChange();
     void ButtonSnapClick();
+    void CheckBoxClipboardClick();
+    void CheckBoxPngClick();
+    void ButtonOpenFolderClick();
+    void Image1DblClick();
+    // Ctrl+C outside the prefix box: the preview's picture to the clipboard.
+    void CopyPreview();
 
     std::int32_t captureCount() const { return captureCount_; }
 
+    // Ctrl+Alt+H, from whatever program is in front.
+    static constexpr UINT kCaptureKeyModifiers = MOD_CONTROL | MOD_ALT;
+    static constexpr UINT kCaptureKey = 'H';
+
 protected:
     void formClose() override { FormClose(); }
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool preTranslateMessage(const MSG& message) override;
 
 private:
     void createControls();
+    void takeCaptureKey();
+    bool copyToClipboard(const fw::PixelImage& picture);
     settings::SettingsStore openStore() const { return settings::SettingsStore(storeWrites_); }
 
     // What the capture shows while it runs.
     capture::LoaderLog& loaderLog() override { return memoLog_; }
-    void showPreview(const fw::PixelImage& picture) override { Image1.setPicture(picture); }
+    void showPreview(const fw::PixelImage& picture) override;
     void takeCaptureNumber(std::int32_t number) override;
 
     // The loader's output goes into the hidden log, one entry per read.
@@ -78,6 +101,11 @@ private:
 
     settings::WriteObserver* storeWrites_;
     std::chrono::milliseconds loaderBound_;
+    fw::WindowsShell windowsShell_;
+    fw::Shell& shell_;
+    std::unique_ptr<fw::HotKey> captureKey_;
+    fw::PixelImage preview_;    // the picture the preview shows
+    std::string lastSaved_;     // the path of the last picture saved
 
     // The capture count: 0 at start, the stored number after FormCreate, back to 0 at each
     // change of prefix, one more at each capture that got a bitmap.

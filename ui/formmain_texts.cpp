@@ -10,6 +10,13 @@ extern const FormMainTexts kTexts{
     .buttonSnap = "立即抓图",
     .credit = "Vistrel 1.2：抓图后，这里显示图片的保存位置",
     .noDesktopFolder = "无法取得桌面文件夹的位置！",
+    .checkBoxClipboard = "抓图后复制到剪贴板",
+    .checkBoxPng = "保存为 PNG（无损）",
+    .buttonOpenFolder = "打开文件夹",
+    .copied = "（已复制）",
+    .hotKeyTaken = "抓图热键 Ctrl+Alt+H 已被其他程序占用",
+    .cannotOpenFolder = "无法打开文件夹 ",
+    .cannotOpenFile = "无法打开文件 ",
 };
 
 }  // namespace ui

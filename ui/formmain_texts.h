@@ -11,6 +11,13 @@ struct FormMainTexts {
     const char* buttonSnap;
     const char* credit;         // the status line until the first capture
     const char* noDesktopFolder;
+    const char* checkBoxClipboard;
+    const char* checkBoxPng;
+    const char* buttonOpenFolder;
+    const char* copied;          // after the saved path, when the picture went to the clipboard
+    const char* hotKeyTaken;     // the status line when another program holds the capture key
+    const char* cannotOpenFolder;  // followed by the folder
+    const char* cannotOpenFile;    // followed by the file
 };
 
 extern const FormMainTexts kTexts;

@@ -1,6 +1,7 @@
 #include "framework/win/application.h"
 
 #include "framework/win/taskbar_window.h"
+#include "framework/win/window.h"
 
 namespace fw {
 
@@ -46,6 +47,8 @@ void Application::run()
 {
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (Window* main = Window::fromHandle(mainWindow_); main && main->preTranslateMessage(msg))
+            continue;
         if (mainWindow_ && IsDialogMessageA(mainWindow_, &msg))
             continue;
         TranslateMessage(&msg);

@@ -5,6 +5,26 @@
 
 namespace fw {
 
+std::size_t dibStride(int width)
+{
+    return (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t{3};
+}
+
+void writeDibRows(const PixelImage& image, std::uint8_t* rows, bool bottomUp)
+{
+    const std::size_t stride = dibStride(image.width);
+    const std::uint8_t* source = image.rgb.data();
+    for (int y = 0; y < image.height; ++y) {
+        std::uint8_t* out = rows + stride * static_cast<std::size_t>(bottomUp ? image.height - 1 - y : y);
+        std::memset(out + static_cast<std::size_t>(image.width) * 3, 0, stride - static_cast<std::size_t>(image.width) * 3);
+        for (int x = 0; x < image.width; ++x, source += 3, out += 3) {
+            out[0] = source[2];
+            out[1] = source[1];
+            out[2] = source[0];
+        }
+    }
+}
+
 Dib::Dib(const PixelImage& image) : width_(image.width), height_(image.height)
 {
     BITMAPINFO info{};
@@ -19,17 +39,7 @@ Dib::Dib(const PixelImage& image) : width_(image.width), height_(image.height)
     if (!bitmap_ || !bits)
         throw std::bad_alloc();
 
-    const std::size_t stride = (static_cast<std::size_t>(image.width) * 3 + 3) & ~std::size_t{3};
-    auto* rows = static_cast<std::uint8_t*>(bits);
-    const std::uint8_t* source = image.rgb.data();
-    for (int y = 0; y < image.height; ++y) {
-        std::uint8_t* out = rows + stride * static_cast<std::size_t>(y);
-        for (int x = 0; x < image.width; ++x, source += 3, out += 3) {
-            out[0] = source[2];
-            out[1] = source[1];
-            out[2] = source[0];
-        }
-    }
+    writeDibRows(image, static_cast<std::uint8_t*>(bits), false);
     GdiFlush();
 }
 

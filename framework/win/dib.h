@@ -8,6 +8,12 @@
 
 namespace fw {
 
+// Writes the picture's pixels as a 24-bit DIB holds them: blue, green, red, each row padded
+// to four bytes, from the top row down or (bottomUp) from the bottom row up.
+void writeDibRows(const PixelImage& image, std::uint8_t* rows, bool bottomUp);
+// The bytes of one such row.
+std::size_t dibStride(int width);
+
 class Dib {
 public:
     explicit Dib(const PixelImage& image);

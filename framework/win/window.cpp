@@ -33,7 +33,7 @@ HMENU idAsMenu(int id)
     return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
 }
 
-void registerOwnClass(const char* name, HBRUSH background, WNDPROC procedure)
+void registerOwnClass(const char* name, HBRUSH background, UINT style, WNDPROC procedure)
 {
     const HINSTANCE instance = GetModuleHandleA(nullptr);
     WNDCLASSEXA existing{};
@@ -42,6 +42,7 @@ void registerOwnClass(const char* name, HBRUSH background, WNDPROC procedure)
         return;
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof(wc);
+    wc.style = style;
     wc.lpfnWndProc = procedure;
     wc.hInstance = instance;
     wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
@@ -141,7 +142,7 @@ std::optional<LRESULT> Window::handleReflected(UINT /*message*/, WPARAM /*wParam
 void Window::createOwn(const OwnClass& windowClass, DWORD exStyle, const std::string& caption, DWORD style,
                        const RECT& rect, HWND parent, int id)
 {
-    registerOwnClass(windowClass.name, windowClass.background, ownWindowProc);
+    registerOwnClass(windowClass.name, windowClass.background, windowClass.style, ownWindowProc);
     const HWND made = CreateWindowExA(exStyle, windowClass.name, caption.c_str(), style, rect.left, rect.top,
                                       rect.right - rect.left, rect.bottom - rect.top, parent,
                                       (style & WS_CHILD) ? idAsMenu(id) : nullptr, GetModuleHandleA(nullptr), this);

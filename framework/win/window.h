@@ -50,6 +50,10 @@ public:
     // Puts a child at its placement scaled to the dpi, in the font.
     virtual void applyPlacement(Dpi dpi, HFONT font);
 
+    // Sees a message of the event loop before it is dispatched (the main window sees every
+    // message of its thread); true when it acted on it and the message goes no further.
+    virtual bool preTranslateMessage(const MSG& /*message*/) { return false; }
+
     // A notification about this window that its parent passed on (WM_COMMAND, WM_NOTIFY,
     // WM_DRAWITEM, WM_MEASUREITEM, WM_CTLCOLOR*): the result when the window acted on it.
     virtual std::optional<LRESULT> handleReflected(UINT message, WPARAM wParam, LPARAM lParam);
@@ -60,6 +64,7 @@ protected:
     struct OwnClass {
         const char* name;
         HBRUSH background;
+        UINT style = 0;  // CS_DBLCLKS for a window that takes double-clicks
     };
     void createOwn(const OwnClass& windowClass, DWORD exStyle, const std::string& caption, DWORD style,
                    const RECT& rect, HWND parent, int id = 0);

@@ -6,8 +6,8 @@ namespace fw {
 
 void PictureBox::create(HWND parent, const Placement& placement)
 {
-    createOwnChild({"VistrelPictureBox", reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)}, parent, placement,
-                   WS_VISIBLE);
+    createOwnChild({"VistrelPictureBox", reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), CS_DBLCLKS}, parent,
+                   placement, WS_VISIBLE);
 }
 
 void PictureBox::setPicture(const PixelImage& image)
@@ -26,6 +26,10 @@ LRESULT PictureBox::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             SelectedObject selected(memory.get(), dib_->handle());
             BitBlt(paint.get(), 0, 0, dib_->width(), dib_->height(), memory.get(), 0, 0, SRCCOPY);
         }
+        return 0;
+    }
+    if (message == WM_LBUTTONDBLCLK && onDoubleClick) {
+        onDoubleClick();
         return 0;
     }
     return Window::handleMessage(message, wParam, lParam);

@@ -2,6 +2,7 @@
 // box's edges; the rest of the box shows the form's colour.
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "framework/graphics/pixel_image.h"
@@ -12,6 +13,7 @@ namespace fw {
 
 class PictureBox : public Window {
 public:
+    std::function<void()> onDoubleClick;
     void create(HWND parent, const Placement& placement);
     // Replaces the picture; the old one stays when making the new one fails.
     void setPicture(const PixelImage& image);

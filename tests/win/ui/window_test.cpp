@@ -87,6 +87,9 @@ TEST_F(FormMainTest, EveryControlStandsWhereTheLayoutPutsIt)
         {f.DriveComboBox1.hwnd(), "ComboBox", {176, 16, 321, -1}, f.DriveComboBox1.text(), true},
         {f.DirectoryListBox1.hwnd(), "ListBox", {176, 40, 321, 177}, "", true},
         {f.Image1.hwnd(), "VistrelPictureBox", {336, 16, 817, 497}, "", true},
+        {f.CheckBoxClipboard.hwnd(), "Button", {16, 200, 316, 217}, "\xD7\xA5\xCD\xBC\xBA\xF3\xB8\xB4\xD6\xC6\xB5\xBD\xBC\xF4\xCC\xF9\xB0\xE5", true},
+        {f.CheckBoxPng.hwnd(), "Button", {16, 224, 316, 241}, "\xB1\xA3\xB4\xE6\xCE\xAA PNG\xA3\xA8\xCE\xDE\xCB\xF0\xA3\xA9", true},
+        {f.ButtonOpenFolder.hwnd(), "Button", {24, 256, 137, 281}, "\xB4\xF2\xBF\xAA\xCE\xC4\xBC\xFE\xBC\xD0", true},
         {f.Label2.hwnd(), "Static", {8, 464, -1, -1}, f.Label2.caption(), true},
     };
     for (const auto& c : cases) {
@@ -125,8 +128,10 @@ TEST_F(FormMainTest, TheFocusStartsOnTheCaptureButtonAndTabFollowsTheTabOrder)
 {
     TForm_Main& f = open();
     EXPECT_EQ(GetFocus(), f.ButtonSnap.hwnd());
-    const std::vector<HWND> order = {f.ButtonSnap.hwnd(), f.EditSnapName.hwnd(), f.DriveComboBox1.hwnd(),
-                                     f.DirectoryListBox1.hwnd(), f.ButtonDesktop.hwnd()};
+    // The controls added since the first window come after the first ones.
+    const std::vector<HWND> order = {f.ButtonSnap.hwnd(),        f.EditSnapName.hwnd(),      f.DriveComboBox1.hwnd(),
+                                     f.DirectoryListBox1.hwnd(), f.ButtonDesktop.hwnd(),     f.CheckBoxClipboard.hwnd(),
+                                     f.CheckBoxPng.hwnd(),       f.ButtonOpenFolder.hwnd()};
     HWND at = order[0];
     for (std::size_t i = 1; i <= order.size(); ++i) {
         at = GetNextDlgTabItem(f.hwnd(), at, FALSE);
