@@ -10,17 +10,12 @@ class HotKey {
 public:
     // WM_HOTKEY with the id comes to the window when the combination is pressed; registered()
     // is false when another program holds the combination.
-    HotKey(HWND window, int id, UINT modifiers, UINT key)
-        : window_(window), id_(id), registered_(RegisterHotKey(window, id, modifiers, key) != FALSE) {}
-    ~HotKey()
-    {
-        if (registered_)
-            UnregisterHotKey(window_, id_);
-    }
+    HotKey(HWND window, int id, UINT modifiers, UINT key);
+    bool registered() const { return registered_; }
+
+    ~HotKey();
     HotKey(const HotKey&) = delete;
     HotKey& operator=(const HotKey&) = delete;
-
-    bool registered() const { return registered_; }
 
 private:
     HWND window_;
