@@ -47,6 +47,13 @@ void pressKey(WORD virtualKey)
     send(keyInput(virtualKey, KEYEVENTF_KEYUP));
 }
 
+void pressWith(WORD modifier, WORD virtualKey)
+{
+    send(keyInput(modifier, 0));
+    pressKey(virtualKey);
+    send(keyInput(modifier, KEYEVENTF_KEYUP));
+}
+
 void typeKeys(const char* text)
 {
     for (; *text; ++text)

@@ -12,6 +12,9 @@ void clickWithMouse(HWND window);
 // One press and release of a key.
 void pressKey(WORD virtualKey);
 
+// One press of a key while a modifier (VK_CONTROL, say) is held down.
+void pressWith(WORD modifier, WORD virtualKey);
+
 // Typed letters and digits, as key presses.
 void typeKeys(const char* text);
 

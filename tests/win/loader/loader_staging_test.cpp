@@ -10,7 +10,7 @@
 #include "tests/win/loader/loader_test_support.h"
 #include "tests/win/support/store_key.h"
 #include "tests/win/support/temp_folder.h"
-#include "tests/win/support/unix_link.h"
+#include "tests/win/support/linux_side.h"
 
 using namespace loader_test;
 

@@ -4,7 +4,7 @@
 #include "framework/win/handle.h"
 #include "tests/native/graphics/bitmap_builder.h"
 #include "tests/win/picture/scratch_folder.h"
-#include "tests/win/support/unix_link.h"
+#include "tests/win/support/linux_side.h"
 
 #include <gtest/gtest.h>
 

@@ -117,4 +117,27 @@ TEST_F(SettingsStoreTest, KeyThatCannotBeOpenedRestoresNothingAndRefusesWrites)
         EXPECT_EQ(rawValue(name).bytes, "1\0"s) << name;
 }
 
+TEST_F(SettingsStoreTest, ASwitchIsOnOnlyWhenStoredAsOne)
+{
+    const struct { DWORD type; std::string data; bool on; } cases[] = {
+        {REG_SZ, "1\0"s, true},
+        {REG_SZ, "0\0"s, false},
+        {REG_SZ, "yes\0"s, false},
+        {REG_SZ, " 1\0"s, false},
+        {REG_SZ, ""s, false},
+        {REG_DWORD, "\1\0\0\0"s, false},  // not text
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.data);
+        plantValue(settings::kPng, c.type, c.data);
+        EXPECT_EQ(SettingsStore().readFlag(settings::kPng), c.on);
+    }
+    testing_support::removeStoreKey();
+    EXPECT_FALSE(SettingsStore().readFlag(settings::kClipboard));  // missing
+    SettingsStore().writeFlag(settings::kClipboard, true);
+    EXPECT_EQ(rawValue(settings::kClipboard).bytes, "1\0"s);
+    SettingsStore().writeFlag(settings::kClipboard, false);
+    EXPECT_EQ(rawValue(settings::kClipboard).bytes, "0\0"s);
+}
+
 }  // namespace

@@ -8,8 +8,8 @@
 #include "tests/win/support/file_bytes.h"
 #include "tests/win/support/jpeg_facts.h"
 #include "tests/win/support/processes.h"
-#include "tests/win/support/unix_link.h"
-#include "tests/win/ui/form_fixture.h"
+#include "tests/win/support/linux_side.h"
+#include "tests/win/ui/capture_fixture.h"
 
 using testing_support::plantValue;
 
@@ -28,40 +28,6 @@ SIZE jpegSize(const std::string& path)
     const testing_support::JpegFacts facts = testing_support::decodeJpegFile(path);
     return {facts.width, facts.height};
 }
-
-class CaptureTest : public FormMainTest {
-protected:
-    void SetUp() override
-    {
-        FormMainTest::SetUp();
-        handheld("");
-        testing_support::removeTree("c:\\temp");
-        DeleteFileA("c:\\temp");
-        shots = folder().makeSubfolder("shots");
-        plantValue("snappath", REG_SZ, sz(shots));
-    }
-
-    void TearDown() override
-    {
-        handheld("");
-        FormMainTest::TearDown();
-    }
-
-    // The simulated handheld the loader finds.
-    static void handheld(const char* items) { SetEnvironmentVariableA("VISTREL_HANDHELD", items); }
-
-    // A press of the capture button, as the window delivers it.
-    void pressCapture()
-    {
-        const HWND button = form->ButtonSnap.hwnd();
-        SendMessageA(form->hwnd(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
-                     reinterpret_cast<LPARAM>(button));
-    }
-
-    std::string shot(const std::string& name) const { return shots + "\\" + name; }
-
-    std::string shots;
-};
 
 TEST_F(CaptureTest, TwoGoodCapturesMakeTwoNumberedPictures)
 {

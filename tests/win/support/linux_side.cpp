@@ -1,4 +1,4 @@
-#include "tests/win/support/unix_link.h"
+#include "tests/win/support/linux_side.h"
 
 #include <windows.h>
 #include <aclapi.h>
@@ -12,19 +12,21 @@ namespace {
 
 constexpr char kDoneMarker[] = "C:\\vistrel-unix-command.done";
 
+}  // namespace
+
 // Wine splits a Linux program's command line as Windows does; the shell then takes the
 // single quotes.
-std::string quoted(const std::string& path)
+std::string shellQuoted(const std::string& path)
 {
     return "'" + path + "'";
 }
 
-// Runs a Linux shell command (Wine starts Linux programs too, but gives no handle to wait
-// on) and answers whether it succeeded, which it writes to a marker file when done.
-bool runUnix(const std::string& shellCommand)
+// Wine starts Linux programs too, but gives no handle to wait on: the command says it is done
+// and how it went in a marker file.
+bool runLinuxCommand(const std::string& shellCommand)
 {
     DeleteFileA(kDoneMarker);
-    const std::string marker = quoted(unixPathOf(kDoneMarker));
+    const std::string marker = shellQuoted(unixPathOf(kDoneMarker));
     std::string commandLine =
         "/bin/sh -c \"" + shellCommand + " && echo ok > " + marker + " || echo failed > " + marker + "\"";
     STARTUPINFOA startup{};
@@ -43,8 +45,6 @@ bool runUnix(const std::string& shellCommand)
     }
     return false;
 }
-
-}  // namespace
 
 std::string unixPathOf(const std::string& windowsPath)
 {
@@ -65,21 +65,21 @@ bool makeUnixLink(const std::string& target, const std::string& link)
 {
     const std::string from = unixPathOf(link);
     const std::string to = unixPathOf(target);
-    return !from.empty() && !to.empty() && runUnix("ln -sfn " + quoted(to) + " " + quoted(from));
+    return !from.empty() && !to.empty() && runLinuxCommand("ln -sfn " + shellQuoted(to) + " " + shellQuoted(from));
 }
 
 bool makeUnixHardLink(const std::string& existing, const std::string& name)
 {
     const std::string from = unixPathOf(name);
     const std::string to = unixPathOf(existing);
-    return !from.empty() && !to.empty() && runUnix("ln -f " + quoted(to) + " " + quoted(from));
+    return !from.empty() && !to.empty() && runLinuxCommand("ln -f " + shellQuoted(to) + " " + shellQuoted(from));
 }
 
 void removeUnixName(const std::string& windowsPath)
 {
     const std::string path = unixPathOf(windowsPath);
     if (!path.empty())
-        runUnix("rm -rf " + quoted(path));
+        runLinuxCommand("rm -rf " + shellQuoted(path));
 }
 
 std::string accessListText(const std::string& path)

@@ -1,5 +1,6 @@
-// Links made the way another program on the machine could make them: from Linux, inside the
-// test prefix, where Wine shows them as files and folders of its drives.
+// What the tests do from the Linux side of Wine: links made the way another program on the
+// machine could make them (inside the test prefix, where Wine shows them as files and
+// folders of its drives), and Linux programs run to check the program's work.
 #pragma once
 
 #include <string>
@@ -8,6 +9,13 @@ namespace testing_support {
 
 // The Linux path of a Windows path under Wine; empty when there is none.
 std::string unixPathOf(const std::string& windowsPath);
+
+// Runs a Linux shell command line (paths in it are Linux paths, quoted with '...') and
+// answers whether it succeeded.
+bool runLinuxCommand(const std::string& shellCommand);
+
+// A path quoted for the Linux shell.
+std::string shellQuoted(const std::string& path);
 
 // Makes `link` (replacing what is there) a symbolic link to `target`, both Windows paths.
 // Answers whether the link is in place.
