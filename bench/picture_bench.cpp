@@ -1,11 +1,13 @@
 // The benchmark's program. Two commands:
 //   picture_bench bitmaps FOLDER   writes the benchmark's bitmap files (and, for the 16-bit
 //                                  one, a 24-bit copy for cjpeg)
-//   picture_bench convert IN OUT   our bitmap-file-to-JPEG-file path, once
-// bench/picture-bench times `convert` against cjpeg on the same files.
+//   picture_bench convert IN OUT   our bitmap-file-to-picture-file path, once: a JPEG, or a
+//                                  PNG when OUT ends in .png
+// bench/picture-bench times `convert` against cjpeg, and against ImageMagick for PNG, on the
+// same files.
 #include "framework/error.h"
 #include "framework/graphics/bitmap_reader.h"
-#include "framework/graphics/jpeg_writer.h"
+#include "framework/graphics/picture_format.h"
 
 #include <cstdint>
 #include <fcntl.h>
@@ -61,7 +63,9 @@ void convert(const char* in, const char* out)
         throw;
     }
     munmap(mapped, size);
-    writeWhole(out, fw::encodeJpeg(image));
+    const std::string name(out);
+    const bool png = name.size() > 4 && name.compare(name.size() - 4, 4, ".png") == 0;
+    writeWhole(out, fw::encodePicture(image, png ? fw::PictureFormat::Png : fw::PictureFormat::Jpeg));
 }
 
 void put16(std::vector<std::uint8_t>& b, std::size_t at, std::uint32_t v)
@@ -153,7 +157,7 @@ int main(int argc, char** argv)
             writeBitmap(folder + "/480x360x16-as-24.bmp", fw::readBitmap(file.data(), file.size()), 24);
             return 0;
         }
-        std::fprintf(stderr, "usage: %s bitmaps FOLDER | convert IN.bmp OUT.jpg\n", argv[0]);
+        std::fprintf(stderr, "usage: %s bitmaps FOLDER | convert IN.bmp OUT.jpg|OUT.png\n", argv[0]);
         return 2;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s\n", e.what());
