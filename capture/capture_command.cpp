@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "capture/capture_texts.h"
+#include "capture/loader_command.h"
 #include "capture/loader_staging.h"
 #include "capture/output_path.h"
 #include "capture/picture_output.h"
@@ -47,11 +48,42 @@ std::int32_t takePictureNumber(const CaptureRequest& request)
     return number;
 }
 
+// The hidden log, and what this run alone said.
+class RunLog : public LoaderLog {
+public:
+    explicit RunLog(LoaderLog& log) : log_(log) {}
+    void append(const std::string& text) override
+    {
+        log_.append(text);
+        said_ += text;
+    }
+    const std::string& said() const { return said_; }
+
+private:
+    LoaderLog& log_;
+    std::string said_;
+};
+
+// A command line that holds a password, wiped when it is no longer needed.
+class SecretCommandLine {
+public:
+    explicit SecretCommandLine(const std::string& password) : text_(loaderCommandLine(password)) {}
+    ~SecretCommandLine() { SecureZeroMemory(text_.data(), text_.size()); }
+    SecretCommandLine(const SecretCommandLine&) = delete;
+    SecretCommandLine& operator=(const SecretCommandLine&) = delete;
+    const char* get() const { return text_.c_str(); }
+
+private:
+    std::string text_;
+};
+
 // Stages the loader and runs it; the staged file is held against change until it has run.
-LoaderRunResult stageAndRunLoader(const fw::HeldFolder& folder, LoaderLog& log, std::chrono::milliseconds bound)
+LoaderRunResult stageAndRunLoader(const fw::HeldFolder& folder, LoaderLog& log, std::chrono::milliseconds bound,
+                                  const std::string& password)
 {
     const StagedLoader loader = stageLoader(folder);
-    return runLoader(log, bound);
+    const SecretCommandLine commandLine(password);
+    return runLoader(log, bound, commandLine.get());
 }
 
 CaptureOutcome message(const char* text)
@@ -66,7 +98,8 @@ CaptureOutcome capture(const CaptureRequest& request, CaptureWindow& window, std
     // A bitmap left by an earlier capture must not pass for this capture's result.
     if (!folder.removePlainFile(kCaptureBitmapName))
         throw fw::errors::cannotDeleteFile(kCaptureBitmap);
-    switch (stageAndRunLoader(folder, window.loaderLog(), loaderBound)) {
+    RunLog log(window.loaderLog());
+    switch (stageAndRunLoader(folder, log, loaderBound, request.password)) {
     case LoaderRunResult::PipeFailed:
         return message(texts::kCannotCreatePipe);
     case LoaderRunResult::ProcessFailed:
@@ -77,7 +110,8 @@ CaptureOutcome capture(const CaptureRequest& request, CaptureWindow& window, std
         break;
     }
     if (!fw::fileExists(kCaptureBitmap))
-        return message(texts::kNoBitmap);
+        return asksForPassword(log.said()) ? CaptureOutcome{CaptureOutcome::Kind::Locked, {}}
+                                           : message(texts::kNoBitmap);
 
     const fw::PixelImage picture = loadCaptureBitmap(kCaptureBitmap);
     window.showPreview(picture);

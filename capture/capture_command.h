@@ -18,6 +18,7 @@ struct CaptureRequest {
     std::string prefix;  // the prefix text, unaltered
     std::int32_t count;  // the capture count
     fw::PictureFormat format = fw::PictureFormat::Jpeg;
+    std::string password;  // the handheld's password for the loader; empty: none
 };
 
 // What the capture shows in the window while it runs.
@@ -36,6 +37,7 @@ struct CaptureOutcome {
         Saved,    // text: the saved picture's path
         Message,  // text: what the message box says
         Error,    // text: the raised error's message, for the error box
+        Locked,   // no bitmap, and the loader asked for the handheld's password
     };
     Kind kind;
     std::string text;

@@ -1,10 +1,14 @@
 #include "capture/loader_staging.h"
 
 #include <cstring>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "capture/staging_paths.h"
 #include "framework/error.h"
+#include "framework/text/path_parts.h"
+#include "framework/win/file_system.h"
 #include "framework/win/file_io.h"
 #include "framework/win/private_security.h"
 
@@ -12,9 +16,14 @@ namespace capture {
 
 namespace {
 
+constexpr std::uint64_t kLargestLoaderFile = 256ull * 1024 * 1024;
+
+// The bytes to stage: a view of the resource, or a file's bytes read into memory.
 struct ResourceBytes {
-    const void* data;
+    const void* view;  // the resource's, when not owned
     DWORD size;
+    std::vector<char> owned;
+    const void* data() const { return owned.empty() ? view : owned.data(); }
 };
 
 // A read-only view of the resource; it lives as long as the module, nothing to release.
@@ -25,7 +34,29 @@ ResourceBytes findLoaderResource(HMODULE module)
     const void* data = loaded ? LockResource(loaded) : nullptr;
     if (!data)
         throw fw::errors::resourceNotFound("javaload");
-    return {data, SizeofResource(module, info)};
+    return {data, SizeofResource(module, info), {}};
+}
+
+// A JavaLoader.exe in the program's own folder (the handheld maker's, put there by the
+// user) goes before the one the program carries.
+std::optional<ResourceBytes> loaderBesideProgram(HMODULE module)
+{
+    char self[MAX_PATH];
+    const DWORD length = GetModuleFileNameA(module, self, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return std::nullopt;
+    const std::string path = fw::folderPart(self, fw::isLeadByte) + kStagedLoaderName;
+    if (!fw::fileExists(path))
+        return std::nullopt;
+    const fw::UniqueFile file = fw::openForReading(path, FILE_SHARE_READ);
+    const std::uint64_t size = fw::fileSize(file.get());
+    if (size > kLargestLoaderFile)
+        throw fw::errors::cannotOpenFile(path);
+    ResourceBytes bytes{nullptr, static_cast<DWORD>(size), std::vector<char>(static_cast<std::size_t>(size))};
+    DWORD got = 0;
+    if (size > 0 && (!ReadFile(file.get(), bytes.owned.data(), bytes.size, &got, nullptr) || got != bytes.size))
+        throw fw::errors::cannotOpenFile(path);
+    return bytes;
 }
 
 // A file made new: never an existing file, never through a link.
@@ -36,7 +67,7 @@ void writeNewFile(const char* path, const ResourceBytes& bytes)
                                     nullptr));
     if (!file)
         throw fw::errors::cannotCreateFile(path);
-    if (!fw::writeAll(file.get(), bytes.data, bytes.size) || !FlushFileBuffers(file.get()))
+    if (!fw::writeAll(file.get(), bytes.data(), bytes.size) || !FlushFileBuffers(file.get()))
         throw fw::errors::inOutError(GetLastError());
 }
 
@@ -48,14 +79,15 @@ bool holds(HANDLE file, const ResourceBytes& bytes)
     std::vector<char> read(bytes.size);
     DWORD got = 0;
     return ReadFile(file, read.data(), bytes.size, &got, nullptr) && got == bytes.size &&
-           std::memcmp(read.data(), bytes.data, bytes.size) == 0;
+           std::memcmp(read.data(), bytes.data(), bytes.size) == 0;
 }
 
 }  // namespace
 
 StagedLoader stageLoader(const fw::HeldFolder& folder, HMODULE module)
 {
-    const ResourceBytes loader = findLoaderResource(module);
+    std::optional<ResourceBytes> beside = loaderBesideProgram(module);
+    const ResourceBytes loader = beside ? std::move(*beside) : findLoaderResource(module);
     if (!folder.removePlainFile(kStagedLoaderName))
         throw fw::errors::cannotCreateFile(kStagedLoader);
     writeNewFile(kStagedLoader, loader);

@@ -18,8 +18,9 @@ private:
     fw::UniqueFile held_;
 };
 
-// Writes resource "javaload" of type "JavaLoaderEXE" from the module (the program's own when
-// null) as a new file kStagedLoader, readable by the user, SYSTEM and the Administrators
+// Writes the loader as a new file kStagedLoader: a JavaLoader.exe in the module's own folder
+// when there is one (the module is the program's own when null), else the module's resource
+// "javaload" of type "JavaLoaderEXE". The file is readable by the user, SYSTEM and the Administrators
 // only, after removing the plain file of that name. Throws fw::Error: "Resource javaload
 // not found" (nothing written), "Cannot create file c:\temp\JavaLoader.exe" (the name is
 // taken by something that is not a plain file, the file cannot be made new, or it does

@@ -12,6 +12,7 @@ enum ExitCode : int {
     kLocked = 4,             // the handheld asked for its password and none could be read
     kBadSetting = 5,         // VISTREL_HANDHELD holds an item the simulator does not know,
                              // or the screen file it names cannot be read
+    kWrongPassword = 6,      // the password given is not the handheld's
 };
 
 // "crash" ends the process the way a program that fails fast ends, without a file.

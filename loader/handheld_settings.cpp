@@ -73,6 +73,11 @@ HandheldSettings parseHandheldSettings(const std::string& text)
             settings.crash = true;
         else if (!hasValue && key == "password")
             settings.password = true;
+        else if (hasValue && key == "password" && !value.empty()) {
+            settings.password = true;
+            settings.secret = value;
+        } else if (hasValue && key == "record" && !value.empty())
+            settings.recordFile = value;
         else if (!hasValue && key == "helper")
             settings.helper = true;
         else if (hasValue && key == "model")

@@ -17,7 +17,9 @@ struct HandheldSettings {
     unsigned long noiseBytes = 0;  // "noise=<n>"
     bool hang = false;           // "hang"
     bool crash = false;          // "crash"
-    bool password = false;       // "password": the handheld is locked
+    bool password = false;       // "password" or "password=<secret>": the handheld is locked
+    std::string secret;          // "password=<secret>": only this password unlocks it
+    std::string recordFile;      // "record=<path>": the command line is written there
     bool helper = false;         // "helper": a helper process is left running
 };
 

@@ -62,20 +62,28 @@ void printNoise(unsigned long bytes)
     std::fflush(stdout);
 }
 
-bool unlock(const Arguments& arguments)
+enum class Unlock { Unlocked, NoPassword, WrongPassword };
+
+Unlock unlock(const Arguments& arguments, const std::string& secret)
 {
+    const auto judge = [&](const std::string& given) {
+        if (given.empty())
+            return Unlock::NoPassword;
+        return secret.empty() || given == secret ? Unlock::Unlocked : Unlock::WrongPassword;
+    };
     if (arguments.password)
-        return !arguments.password->empty();
+        return judge(*arguments.password);
     std::fputs("Enter the handheld's password: ", stdout);
     std::fflush(stdout);
     char line[256];
     if (!std::fgets(line, sizeof line, stdin))
-        return false;
+        return Unlock::NoPassword;
     std::string password(line);
     while (!password.empty() && (password.back() == '\n' || password.back() == '\r'))
         password.pop_back();
-    return !password.empty();
+    return judge(password);
 }
+
 
 // A FILE guard; stdio keeps the loader small, where iostreams would double its size.
 struct FileCloser {
@@ -103,6 +111,14 @@ bool writeFile(const std::string& path, const std::vector<std::uint8_t>& bytes)
         return false;
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), out.get()) == bytes.size();
     return std::fclose(out.release()) == 0 && written;
+}
+
+// For tests: the command line as the loader got it, in a file of the caller's choosing.
+void recordCommandLine(const std::string& path)
+{
+    File out(std::fopen(path.c_str(), "wb"));
+    if (out)
+        std::fputs(GetCommandLineA(), out.get());
 }
 
 // Leaves a process of its own kind running that never ends and holds whatever the loader
@@ -140,6 +156,8 @@ int run(const std::vector<std::string>& args)
         return kBadSetting;
     }
 
+    if (!handheld.recordFile.empty())
+        recordCommandLine(handheld.recordFile);
     if (!arguments->usb) {
         say("Connecting to handheld on serial port " + arguments->port + "...");
         sayError("no handheld found on " + arguments->port);
@@ -155,10 +173,17 @@ int run(const std::vector<std::string>& args)
     if (handheld.crash)
         TerminateProcess(GetCurrentProcess(), kCrashCode);
 
-    if (handheld.password && !unlock(*arguments)) {
-        say("");  // ends the prompt's line
-        sayError("no password given; the handheld stays locked");
-        return kLocked;
+    if (handheld.password) {
+        const Unlock result = unlock(*arguments, handheld.secret);
+        if (result == Unlock::NoPassword) {
+            say("");  // ends the prompt's line
+            sayError("no password given; the handheld stays locked");
+            return kLocked;
+        }
+        if (result == Unlock::WrongPassword) {
+            sayError("wrong password; the handheld stays locked");
+            return kWrongPassword;
+        }
     }
     say("Connected to simulated handheld, screen " + std::to_string(handheld.width) + "x" +
         std::to_string(handheld.height) + ", " + std::to_string(handheld.bitsPerPixel) + " bits per pixel");

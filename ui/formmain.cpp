@@ -32,7 +32,9 @@ TForm_Main::TForm_Main(const FormMainServices& services)
     : fw::Form(services.boxes),
       storeWrites_(services.storeWrites),
       loaderBound_(services.loaderBound),
-      shell_(services.shell ? *services.shell : windowsShell_)
+      shell_(services.shell ? *services.shell : windowsShell_),
+      dialogAsker_(services.boxes, *this),
+      passwords_(services.passwords ? *services.passwords : dialogAsker_)
 {
     namespace L = ui::layout;
     Form_Main = this;
@@ -151,7 +153,7 @@ void TForm_Main::ButtonSnapClick()
         const DisabledButton hold(ButtonSnap);
         const capture::CaptureRequest request{DirectoryListBox1.directory(), EditSnapName.text(), captureCount_,
                                               CheckBoxPng.checked() ? fw::PictureFormat::Png : fw::PictureFormat::Jpeg};
-        capture::CaptureOutcome result = capture::captureScreen(request, *this, loaderBound_);
+        capture::CaptureOutcome result = captureAskingForThePassword(request);
         // Requested while this capture ran: by a click or by the capture key.
         ButtonSnap.dropQueuedClicks();
         MSG key;
@@ -170,6 +172,29 @@ void TForm_Main::ButtonSnapClick()
         SetFocus(focused);
     if (outcome.kind == Kind::Error)
         boxes().error(outcome.text);
+}
+
+capture::CaptureOutcome TForm_Main::captureAskingForThePassword(capture::CaptureRequest request)
+{
+    request.password = password_.text();
+    capture::CaptureOutcome outcome = capture::captureScreen(request, *this, loaderBound_);
+    // A locked handheld: the user's password, run once more for each OK. A password it
+    // refuses is forgotten, so none is ever sent twice unasked (handhelds wipe themselves
+    // after some wrong ones).
+    while (outcome.kind == capture::CaptureOutcome::Kind::Locked) {
+        const bool refused = !request.password.empty();
+        password_.clear();
+        SecureZeroMemory(request.password.data(), request.password.size());
+        std::optional<fw::SecretText> typed = passwords_.askPassword(refused);
+        if (!typed)
+            break;  // cancelled: nothing more to say
+        request.password = typed->text();
+        outcome = capture::captureScreen(request, *this, loaderBound_);
+        if (outcome.kind != capture::CaptureOutcome::Kind::Locked)
+            password_ = std::move(*typed);
+    }
+    SecureZeroMemory(request.password.data(), request.password.size());
+    return outcome;
 }
 
 void TForm_Main::showPreview(const fw::PixelImage& picture)

@@ -19,7 +19,9 @@
 #include "framework/win/form.h"
 #include "framework/win/hot_key.h"
 #include "framework/win/shell.h"
+#include "framework/win/secret_text.h"
 #include "settings/settings_store.h"
+#include "ui/password_dialog.h"
 
 // What the main window works with besides its controls; tests bring their own.
 struct FormMainServices {
@@ -27,6 +29,7 @@ struct FormMainServices {
     settings::WriteObserver* storeWrites = nullptr;
     std::chrono::milliseconds loaderBound = capture::kLoaderRunBound;  // how long a capture waits
     fw::Shell* shell = nullptr;  // none: the Windows shell
+    ui::PasswordAsker* passwords = nullptr;  // none: the password dialog
 };
 
 class TForm_Main : public fw::Form, private capture::CaptureWindow {
@@ -80,6 +83,7 @@ protected:
 private:
     void createControls();
     void takeCaptureKey();
+    capture::CaptureOutcome captureAskingForThePassword(capture::CaptureRequest request);
     bool copyToClipboard(const fw::PixelImage& picture);
     settings::SettingsStore openStore() const { return settings::SettingsStore(storeWrites_); }
 
@@ -104,6 +108,11 @@ private:
     fw::WindowsShell windowsShell_;
     fw::Shell& shell_;
     std::unique_ptr<fw::HotKey> captureKey_;
+    ui::PasswordDialogAsker dialogAsker_;
+    ui::PasswordAsker& passwords_;
+    // The locked handheld's password, for the rest of the session only: never stored, and
+    // forgotten as soon as the handheld refuses it.
+    fw::SecretText password_;
     fw::PixelImage preview_;    // the picture the preview shows
     std::string lastSaved_;     // the path of the last picture saved
 

@@ -19,4 +19,11 @@ extern const FormMainTexts kTexts{
     .cannotOpenFile = "无法打开文件 ",
 };
 
+extern const PasswordDialogTexts kPasswordTexts{
+    .locked = "手持设备已锁定，请输入密码：",
+    .wrongPassword = "密码不正确，请重新输入：",
+    .ok = "确定",
+    .cancel = "取消",
+};
+
 }  // namespace ui

@@ -1,4 +1,4 @@
-// The main window's own texts (code page 936 in the program).
+// The texts of the program's windows (code page 936 in the program).
 #pragma once
 
 namespace ui {
@@ -21,5 +21,14 @@ struct FormMainTexts {
 };
 
 extern const FormMainTexts kTexts;
+
+struct PasswordDialogTexts {
+    const char* locked;         // the handheld is locked, enter its password
+    const char* wrongPassword;  // wrong password, enter it again
+    const char* ok;
+    const char* cancel;
+};
+
+extern const PasswordDialogTexts kPasswordTexts;
 
 }  // namespace ui

@@ -27,9 +27,10 @@ void Form::createForm(const Design& design)
     designFontHeight_ = design.fontHeight;
     designClientWidth_ = design.clientWidth;
     designClientHeight_ = design.clientHeight;
+    style_ = design.minimizeBox ? kFormStyle : kFormStyle & ~WS_MINIMIZEBOX;
     takeDpi(systemDpi());
-    createOwn({design.className, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)}, kFormExStyle, design.caption,
-              kFormStyle, outerRect(design.left, design.top), Application::instance().handle());
+    createOwn({design.className, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)}, kFormExStyle, design.caption, style_,
+              outerRect(design.left, design.top), design.owner ? design.owner : Application::instance().handle());
     // A display of its own dpi: Windows tells the window, not the program.
     const Dpi windowDpi = dpiOf(hwnd());
     if (!(windowDpi == dpi_)) {
@@ -43,7 +44,7 @@ void Form::createForm(const Design& design)
 
 RECT Form::outerRect(int left, int top) const
 {
-    const RECT frame = outerRectFor(dpi_.scale(designClientWidth_), dpi_.scale(designClientHeight_), kFormStyle,
+    const RECT frame = outerRectFor(dpi_.scale(designClientWidth_), dpi_.scale(designClientHeight_), style_,
                                     kFormExStyle, dpi_);
     return {left, top, left + frame.right - frame.left, top + frame.bottom - frame.top};
 }

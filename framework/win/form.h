@@ -48,6 +48,8 @@ protected:
         int clientWidth, clientHeight;  // at 96 dpi
         const char* fontFace;
         int fontHeight;  // at 96 dpi
+        HWND owner = nullptr;  // none: the application's task-bar window
+        bool minimizeBox = true;
     };
     void createForm(const Design& design);
 
@@ -75,6 +77,7 @@ private:
     int designFontHeight_ = 0;
     int designClientWidth_ = 0;
     int designClientHeight_ = 0;
+    DWORD style_ = 0;
     int busy_ = 0;
     bool closeHeld_ = false;
     bool closed_ = false;

@@ -2,9 +2,10 @@
 
 namespace fw {
 
-void Edit::create(HWND parent, const Placement& placement, const std::string& text)
+void Edit::create(HWND parent, const Placement& placement, const std::string& text, bool masked)
 {
-    createControl("EDIT", parent, placement, text, WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE);
+    createControl("EDIT", parent, placement, text, WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL | (masked ? ES_PASSWORD : 0),
+                  WS_EX_CLIENTEDGE);
 }
 
 void Edit::setEditText(const std::string& text)

@@ -11,7 +11,8 @@ namespace fw {
 
 class Edit : public Window {
 public:
-    void create(HWND parent, const Placement& placement, const std::string& text);
+    // masked: every character shows as a dot (a password).
+    void create(HWND parent, const Placement& placement, const std::string& text, bool masked = false);
     std::function<void()> onChange;
 
     // Sets the text; fires the change event only when the text differs.

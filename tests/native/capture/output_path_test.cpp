@@ -1,5 +1,7 @@
 #include "capture/output_path.h"
 
+#include "capture/loader_command.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -58,6 +60,33 @@ TEST(OutputPath, APlainFileNameHasNoSeparatorStreamForbiddenCharacterOrDeviceNam
     };
     for (const auto& c : cases)
         EXPECT_EQ(capture::isPlainFileName(c.name, isLead936), c.plain) << c.name;
+}
+
+}  // namespace
+
+
+namespace {
+
+TEST(LoaderCommand, APasswordFollowsUsbQuotedWhereItMustBe)
+{
+    const struct { const char* password; const char* commandLine; } cases[] = {
+        {"", "c:\\temp\\JavaLoader.exe -u screenshot c:\\temp\\tmpsnap.bmp"},
+        {"s3cret", "c:\\temp\\JavaLoader.exe -u -ws3cret screenshot c:\\temp\\tmpsnap.bmp"},
+        {"two words", "c:\\temp\\JavaLoader.exe -u \"-wtwo words\" screenshot c:\\temp\\tmpsnap.bmp"},
+        {"say \"hi\"", "c:\\temp\\JavaLoader.exe -u \"-wsay \\\"hi\\\"\" screenshot c:\\temp\\tmpsnap.bmp"},
+        {"a\\ b\\", "c:\\temp\\JavaLoader.exe -u \"-wa\\ b\\\\\" screenshot c:\\temp\\tmpsnap.bmp"},
+        {"back\\slash", "c:\\temp\\JavaLoader.exe -u -wback\\slash screenshot c:\\temp\\tmpsnap.bmp"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(capture::loaderCommandLine(c.password), c.commandLine) << c.password;
+}
+
+TEST(LoaderCommand, AnOutputAsksForThePasswordInAnyCase)
+{
+    EXPECT_TRUE(capture::asksForPassword("Error: wrong password; the handheld stays locked"));
+    EXPECT_TRUE(capture::asksForPassword("Enter PASSWORD:"));
+    EXPECT_FALSE(capture::asksForPassword("Error: no handheld found on USB"));
+    EXPECT_FALSE(capture::asksForPassword(""));
 }
 
 }  // namespace

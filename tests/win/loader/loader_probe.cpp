@@ -10,6 +10,8 @@
 //   loader_probe close-early  closes its output, then runs one more second
 //   loader_probe handles      prints how many pipe handles it has and whether its standard
 //                             input gives end-of-file at once
+//   loader_probe -u screenshot <file>  as a loader run by Vistrel.exe: prints "loader=<its own
+//                             path>" and writes a marker picture, 7 x 5 pure red, to the file
 #include <windows.h>
 
 #include <fcntl.h>
@@ -44,6 +46,32 @@ bool inputEndsAtOnce()
     char c;
     DWORD got = 0;
     return !input || input == INVALID_HANDLE_VALUE || !ReadFile(input, &c, 1, &got, nullptr) || got == 0;
+}
+
+// A 24-bit bitmap file of 7 x 5 pure red pixels.
+bool writeMarkerPicture(const char* path)
+{
+    const int width = 7, height = 5, stride = 24;  // 21 bytes a row, padded to 24
+    unsigned char file[54 + stride * height] = {'B', 'M'};
+    const auto put32 = [&](int at, unsigned value) {
+        for (int i = 0; i < 4; ++i)
+            file[at + i] = static_cast<unsigned char>(value >> (8 * i));
+    };
+    put32(2, sizeof file);
+    put32(10, 54);
+    put32(14, 40);
+    put32(18, width);
+    put32(22, height);
+    file[26] = 1;
+    file[28] = 24;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            file[54 + y * stride + x * 3 + 2] = 255;  // blue, green, red
+    std::FILE* out = std::fopen(path, "wb");
+    if (!out)
+        return false;
+    const bool written = std::fwrite(file, 1, sizeof file, out) == sizeof file;
+    return std::fclose(out) == 0 && written;
 }
 
 int leaveHolder(const char* self)
@@ -104,6 +132,12 @@ int main(int argc, char** argv)
     if (argc == 2 && std::strcmp(argv[1], "hold") == 0) {
         Sleep(120000);
         return 0;
+    }
+    if (argc == 4 && std::strcmp(argv[1], "-u") == 0 && std::strcmp(argv[2], "screenshot") == 0) {
+        char self[MAX_PATH] = {};
+        GetModuleFileNameA(nullptr, self, MAX_PATH);
+        std::printf("loader=%s\n", self);
+        return writeMarkerPicture(argv[3]) ? 0 : 3;
     }
     std::fputs("usage: loader_probe output <n> | silent | report | leave-holder | hold | hang-with-helper |"
                " close-early | handles\n", stderr);

@@ -34,8 +34,12 @@ bool runLinuxCommand(const std::string& shellCommand)
     PROCESS_INFORMATION started{};
     if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started))
         return false;
-    CloseHandle(started.hThread);
-    CloseHandle(started.hProcess);
+    // For a Linux program Wine fills in no real handles (its id is 0): closing what it left
+    // there could close one of ours, such as the standard output.
+    if (started.dwProcessId != 0) {
+        CloseHandle(started.hThread);
+        CloseHandle(started.hProcess);
+    }
     for (int i = 0; i < 500; ++i) {
         if (const auto said = readFile(kDoneMarker); said.rfind("ok", 0) == 0 || said.rfind("failed", 0) == 0) {
             DeleteFileA(kDoneMarker);

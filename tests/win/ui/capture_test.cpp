@@ -71,7 +71,7 @@ TEST_F(CaptureTest, EveryScreenDepthGivesAPictureOfItsSize)
 TEST_F(CaptureTest, NoHandheldSaysSoAndChangesNothing)
 {
     plantValue("jishu", REG_SZ, sz("4"));
-    for (const char* items : {"none", "crash", "password"}) {
+    for (const char* items : {"none", "crash"}) {  // a locked handheld asks for its password instead
         SCOPED_TRACE(items);
         boxes.boxes.clear();
         handheld(items);
