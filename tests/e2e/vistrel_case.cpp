@@ -41,7 +41,7 @@ e2e::MainWindow& VistrelCase::start(const e2e::LaunchOptions& options)
 {
     window.reset();
     app.reset();
-    app = std::make_unique<e2e::VistrelProcess>(VISTREL_EXE, options);
+    app = std::make_unique<e2e::VistrelProcess>(options.program.empty() ? VISTREL_EXE : options.program, options);
     window = std::make_unique<e2e::MainWindow>(app->mainWindow());
     return *window;
 }

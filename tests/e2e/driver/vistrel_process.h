@@ -11,6 +11,8 @@
 namespace e2e {
 
 struct LaunchOptions {
+    // Another copy of Vistrel.exe to start; empty: the one built.
+    std::string program;
     // VISTREL_HANDHELD for the stand-in loader, which inherits Vistrel's environment;
     // nothing means the variable is removed.
     std::optional<std::string> handheld;
