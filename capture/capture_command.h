@@ -18,7 +18,7 @@ struct CaptureRequest {
     std::string prefix;  // the prefix text, unaltered
     std::int32_t count;  // the capture count
     fw::PictureFormat format = fw::PictureFormat::Jpeg;
-    std::string password;  // the handheld's password for the loader; empty: none
+    std::string password = {};  // the handheld's password for the loader; empty: none
 };
 
 // What the capture shows in the window while it runs.

@@ -33,6 +33,7 @@ TForm_Main::TForm_Main(const FormMainServices& services)
       storeWrites_(services.storeWrites),
       loaderBound_(services.loaderBound),
       shell_(services.shell ? *services.shell : windowsShell_),
+      drives_(services.drives ? services.drives : std::make_shared<fw::WindowsDrives>()),
       dialogAsker_(services.boxes, *this),
       passwords_(services.passwords ? *services.passwords : dialogAsker_)
 {
@@ -70,7 +71,7 @@ void TForm_Main::createControls()
     // Creation order is tab order.
     ButtonSnap.create(parent, L::kButtonSnap, T.buttonSnap);
     EditSnapName.create(parent, L::kEditSnapName, T.defaultPrefix);
-    DriveComboBox1.create(parent, L::kDriveComboBox1);
+    DriveComboBox1.create(parent, L::kDriveComboBox1, drives_);
     DirectoryListBox1.create(parent, L::kDirectoryListBox1);
     ButtonDesktop.create(parent, L::kButtonDesktop, T.buttonDesktop);
     Memo1.create(parent, L::kMemo1, false);

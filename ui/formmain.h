@@ -12,6 +12,7 @@
 #include "framework/win/controls/check_box.h"
 #include "framework/win/controls/directory_list_box.h"
 #include "framework/win/controls/drive_combo_box.h"
+#include "framework/win/drives.h"
 #include "framework/win/controls/edit.h"
 #include "framework/win/controls/label.h"
 #include "framework/win/controls/memo.h"
@@ -30,6 +31,7 @@ struct FormMainServices {
     std::chrono::milliseconds loaderBound = capture::kLoaderRunBound;  // how long a capture waits
     fw::Shell* shell = nullptr;  // none: the Windows shell
     ui::PasswordAsker* passwords = nullptr;  // none: the password dialog
+    std::shared_ptr<const fw::Drives> drives = nullptr;  // none: the machine's own
 };
 
 class TForm_Main : public fw::Form, private capture::CaptureWindow {
@@ -108,6 +110,7 @@ private:
     fw::WindowsShell windowsShell_;
     fw::Shell& shell_;
     std::unique_ptr<fw::HotKey> captureKey_;
+    std::shared_ptr<const fw::Drives> drives_;
     ui::PasswordDialogAsker dialogAsker_;
     ui::PasswordAsker& passwords_;
     // The locked handheld's password, for the rest of the session only: never stored, and

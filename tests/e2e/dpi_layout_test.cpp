@@ -87,12 +87,15 @@ TEST_F(DpiLayout, At144DpiEveryControlStandsAtItsDesignedRectangleTimesOneAndAHa
         const fw::Bounds& b = c.placement.bounds;
         EXPECT_EQ(r.left, at144(b.left));
         EXPECT_EQ(r.top, at144(b.top));
-        if (c.size != FromText)
+        if (c.size != FromText) {
             EXPECT_EQ(r.right - r.left, at144(b.width));
-        if (c.size == Whole)
+        }
+        if (c.size == Whole) {
             EXPECT_EQ(r.bottom - r.top, at144(b.height));
-        if (c.size == FromText)
+        }
+        if (c.size == FromText) {
             EXPECT_GE(r.bottom - r.top, at144(13) - 3);  // the font has grown with the dpi
+        }
     }
     // The folder list's rows and the width the path label is shortened to.
     EXPECT_EQ(SendMessageA(GetDlgItem(w.window(), L::kDirectoryListBox1.id), LB_GETITEMHEIGHT, 0, 0), at144(16));

@@ -1,6 +1,8 @@
 #include "framework/win/controls/drive_combo_box.h"
 
 #include <cctype>
+#include <mutex>
+#include <thread>
 
 #include "framework/win/controls/directory_list_box.h"
 
@@ -9,17 +11,14 @@ namespace {
 
 constexpr int kListRoom = 200;  // the drop-down list's height, at 96 dpi
 
-std::string driveCaption(char letter)
+// Posted to the selector when late labels have arrived.
+constexpr UINT kLabelsArrived = WM_APP + 1;
+
+std::string driveCaption(char letter, const std::optional<std::string>& label)
 {
-    const std::string root = std::string(1, letter) + ":\\";
     std::string caption = std::string(1, static_cast<char>(std::tolower(letter))) + ":";
-    char volume[MAX_PATH + 1] = {};
-    // No error box from Windows for an empty drive.
-    const UINT oldMode = SetErrorMode(SEM_FAILCRITICALERRORS);
-    if (GetVolumeInformationA(root.c_str(), volume, sizeof volume, nullptr, nullptr, nullptr, nullptr, 0) &&
-        volume[0])
-        caption += std::string(" [") + volume + "]";
-    SetErrorMode(oldMode);
+    if (label)
+        caption += " [" + *label + "]";
     return caption;
 }
 
@@ -34,17 +33,91 @@ std::string driveCurrentFolder(char letter)
 
 }  // namespace
 
-void DriveComboBox::create(HWND parent, const Placement& placement)
+// What the label thread hands over; shared, so that a thread still waiting on a drive after
+// the selector is gone holds nothing of the selector's.
+struct DriveComboBox::LateLabels {
+    std::mutex lock;
+    HWND window = nullptr;  // null once the selector is gone
+    std::vector<std::pair<char, std::optional<std::string>>> arrived;
+};
+
+void DriveComboBox::create(HWND parent, const Placement& placement, std::shared_ptr<const Drives> drives)
 {
     createControl("COMBOBOX", parent, placement, "", WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0);
-    const DWORD drives = GetLogicalDrives();
+    const DWORD present = drives->letters();
+    std::vector<char> late;
     for (int i = 0; i < 26; ++i) {
-        if (!(drives & (1u << i)))
+        if (!(present & (1u << i)))
             continue;
         const char letter = static_cast<char>('A' + i);
         letters_.push_back(letter);
-        SendMessageA(hwnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(driveCaption(letter).c_str()));
+        const bool atOnce = answersAtOnce(drives->type(letter));
+        const std::string caption = driveCaption(letter, atOnce ? drives->label(letter) : std::nullopt);
+        SendMessageA(hwnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(caption.c_str()));
+        if (!atOnce)
+            late.push_back(letter);
     }
+    if (!late.empty())
+        askLateLabels(std::move(drives), std::move(late));
+}
+
+DriveComboBox::~DriveComboBox()
+{
+    if (lateLabels_) {
+        const std::lock_guard<std::mutex> hold(lateLabels_->lock);
+        lateLabels_->window = nullptr;
+    }
+}
+
+void DriveComboBox::askLateLabels(std::shared_ptr<const Drives> drives, std::vector<char> letters)
+{
+    lateLabels_ = std::make_shared<LateLabels>();
+    lateLabels_->window = hwnd();
+    // Never joined: a drive that never answers keeps only this thread waiting.
+    std::thread([drives = std::move(drives), letters = std::move(letters), shared = lateLabels_] {
+        for (const char letter : letters) {
+            std::optional<std::string> label = drives->label(letter);
+            const std::lock_guard<std::mutex> hold(shared->lock);
+            if (!shared->window)
+                return;
+            shared->arrived.emplace_back(letter, std::move(label));
+            PostMessageA(shared->window, kLabelsArrived, 0, 0);
+        }
+    }).detach();
+}
+
+void DriveComboBox::takeLateLabels()
+{
+    std::vector<std::pair<char, std::optional<std::string>>> arrived;
+    {
+        const std::lock_guard<std::mutex> hold(lateLabels_->lock);
+        arrived.swap(lateLabels_->arrived);
+    }
+    for (const auto& [letter, label] : arrived)
+        for (std::size_t i = 0; i < letters_.size(); ++i)
+            if (letters_[i] == letter)
+                showLabel(i, label);
+}
+
+void DriveComboBox::showLabel(std::size_t index, const std::optional<std::string>& label)
+{
+    if (!label)
+        return;
+    const LRESULT selected = SendMessageA(hwnd(), CB_GETCURSEL, 0, 0);
+    const std::string caption = driveCaption(letters_[index], label);
+    SendMessageA(hwnd(), CB_DELETESTRING, index, 0);
+    SendMessageA(hwnd(), CB_INSERTSTRING, index, reinterpret_cast<LPARAM>(caption.c_str()));
+    if (selected >= 0)
+        SendMessageA(hwnd(), CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+}
+
+LRESULT DriveComboBox::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == kLabelsArrived && lateLabels_) {
+        takeLateLabels();
+        return 0;
+    }
+    return Window::handleMessage(message, wParam, lParam);
 }
 
 void DriveComboBox::bind(DirectoryListBox& list)

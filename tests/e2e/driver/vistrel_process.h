@@ -11,13 +11,13 @@
 namespace e2e {
 
 struct LaunchOptions {
-    // Another copy of Vistrel.exe to start; empty: the one built.
-    std::string program;
     // VISTREL_HANDHELD for the stand-in loader, which inherits Vistrel's environment;
     // nothing means the variable is removed.
-    std::optional<std::string> handheld;
+    std::optional<std::string> handheld = {};
     // The process's current directory, where the folder list starts.
     std::string currentDirectory = "C:\\";
+    // Another copy of Vistrel.exe to start; empty: the one built.
+    std::string program = {};
 };
 
 class VistrelProcess {

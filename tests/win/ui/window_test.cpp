@@ -99,10 +99,12 @@ TEST_F(FormMainTest, EveryControlStandsWhereTheLayoutPutsIt)
         const RECT r = clientRect(f.hwnd(), c.window);
         EXPECT_EQ(r.left, c.bounds.left);
         EXPECT_EQ(r.top, c.bounds.top);
-        if (c.bounds.right >= 0)
+        if (c.bounds.right >= 0) {
             EXPECT_EQ(r.right, c.bounds.right);
-        if (c.bounds.bottom >= 0)
+        }
+        if (c.bounds.bottom >= 0) {
             EXPECT_EQ(r.bottom, c.bounds.bottom);
+        }
         char text[256] = {};
         GetWindowTextA(c.window, text, sizeof text);
         EXPECT_EQ(std::string(text), c.text);
