@@ -8,27 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "tests/e2e/driver/window_search.h"
+
 namespace {
-
-struct Search {
-    DWORD process;
-    const char* windowClass;
-    HWND found;
-};
-
-BOOL CALLBACK consider(HWND window, LPARAM param)
-{
-    auto* search = reinterpret_cast<Search*>(param);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    char name[64] = {};
-    GetClassNameA(window, name, sizeof name);
-    if (process == search->process && lstrcmpA(name, search->windowClass) == 0 && IsWindowVisible(window)) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
 
 // Milliseconds until the program shows its window, which is then closed.
 double timeToWindow(const std::string& program, const char* windowClass)
@@ -42,20 +24,20 @@ double timeToWindow(const std::string& program, const char* windowClass)
     QueryPerformanceCounter(&start);
     if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, "C:\\", &startup, &started))
         return -1;
-    Search search{started.dwProcessId, windowClass, nullptr};
-    for (int i = 0; i < 20000 && !search.found; ++i) {
-        EnumWindows(consider, reinterpret_cast<LPARAM>(&search));
-        if (!search.found)
+    HWND found = nullptr;
+    for (int i = 0; i < 20000 && !found; ++i) {
+        found = e2e::findTopLevelWindow(started.dwProcessId, windowClass);
+        if (!found)
             Sleep(1);
     }
     QueryPerformanceCounter(&now);
-    if (search.found)
-        PostMessageA(search.found, WM_CLOSE, 0, 0);
+    if (found)
+        PostMessageA(found, WM_CLOSE, 0, 0);
     if (WaitForSingleObject(started.hProcess, 10000) != WAIT_OBJECT_0)
         TerminateProcess(started.hProcess, 1);
     CloseHandle(started.hThread);
     CloseHandle(started.hProcess);
-    return search.found ? 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) / frequency.QuadPart : -1;
+    return found ? 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) / frequency.QuadPart : -1;
 }
 
 double median(std::vector<double> values)
