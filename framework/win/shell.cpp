@@ -1,52 +1,54 @@
 #include "framework/win/shell.h"
 
-#include <windows.h>
-#include <shellapi.h>
-#include <shlobj.h>
-
-#include <memory>
 #include <vector>
+
+#include "framework/win/shell_functions.h"
 
 namespace fw {
 namespace {
 
-struct ItemIdListDeleter {
-    void operator()(ITEMIDLIST* list) const { CoTaskMemFree(list); }
-};
-using ItemIdList = std::unique_ptr<ITEMIDLIST, ItemIdListDeleter>;
+using shell_functions::ItemIdList;
 
 ItemIdList itemOf(const std::string& path)
 {
+    const auto parse = shell_functions::parseDisplayName();
+    if (!parse)
+        return nullptr;
     const int length = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
     std::vector<wchar_t> wide(static_cast<std::size_t>(length > 0 ? length : 1));
     MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(), length);
     ITEMIDLIST* item = nullptr;
-    if (FAILED(SHParseDisplayName(wide.data(), nullptr, &item, 0, nullptr)))
+    if (FAILED(parse(wide.data(), nullptr, &item, 0, nullptr)))
         return nullptr;
     return ItemIdList(item);
 }
 
 bool shellOpen(const std::string& path)
 {
-    const auto result = reinterpret_cast<INT_PTR>(ShellExecuteA(nullptr, "open", path.c_str(), nullptr, nullptr,
-                                                                SW_SHOWNORMAL));
-    return result > 32;
+    const auto execute = shell_functions::shellExecute();
+    return execute &&
+           reinterpret_cast<INT_PTR>(execute(nullptr, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL)) > 32;
 }
 
 // COM for the length of one call, on the thread that asks.
 class ComUse {
 public:
-    ComUse() : initialized_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+    ComUse()
+    {
+        const auto initialize = shell_functions::initializeCom();
+        initialized_ = initialize && SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED));
+    }
     ~ComUse()
     {
         if (initialized_)
-            CoUninitialize();
+            if (const auto uninitialize = shell_functions::uninitializeCom())
+                uninitialize();
     }
     ComUse(const ComUse&) = delete;
     ComUse& operator=(const ComUse&) = delete;
 
 private:
-    bool initialized_;
+    bool initialized_ = false;
 };
 
 }  // namespace
@@ -56,8 +58,9 @@ bool WindowsShell::showInFolder(const std::string& folder, const std::string& se
     if (!selected.empty()) {
         const ComUse com;
         // The item alone: Explorer opens the folder that holds it and selects it.
-        if (const ItemIdList item = itemOf(selected))
-            if (SUCCEEDED(SHOpenFolderAndSelectItems(item.get(), 0, nullptr, 0)))
+        const auto openAndSelect = shell_functions::openFolderAndSelectItems();
+        if (const ItemIdList item = itemOf(selected); item && openAndSelect)
+            if (SUCCEEDED(openAndSelect(item.get(), 0, nullptr, 0)))
                 return true;
     }
     return shellOpen(folder);

@@ -1,25 +1,20 @@
 #include "framework/win/shell_folders.h"
 
-#include <windows.h>
-#include <shlobj.h>
-
-#include <memory>
+#include "framework/win/shell_functions.h"
 
 namespace fw {
-namespace {
-struct ItemIdListDeleter {
-    void operator()(ITEMIDLIST* list) const { CoTaskMemFree(list); }
-};
-}  // namespace
 
 std::optional<std::string> desktopFolder()
 {
+    namespace shell = shell_functions;
+    const auto getLocation = shell::getSpecialFolderLocation();
+    const auto getPath = shell::getPathFromIdList();
     ITEMIDLIST* location = nullptr;
-    if (FAILED(SHGetSpecialFolderLocation(nullptr, CSIDL_DESKTOP, &location)) || !location)
+    if (!getLocation || !getPath || FAILED(getLocation(nullptr, CSIDL_DESKTOP, &location)) || !location)
         return std::nullopt;
-    std::unique_ptr<ITEMIDLIST, ItemIdListDeleter> owned(location);
+    const shell::ItemIdList owned(location);
     char path[MAX_PATH] = {};
-    if (!SHGetPathFromIDListA(owned.get(), path) || !path[0])
+    if (!getPath(owned.get(), path) || !path[0])
         return std::nullopt;
     return std::string(path);
 }
