@@ -7,11 +7,11 @@
 namespace fw {
 namespace {
 
-using shell_functions::ItemIdList;
+using namespace shell_functions;
 
 ItemIdList itemOf(const std::string& path)
 {
-    const auto parse = shell_functions::parseDisplayName();
+    const auto parse = shellFunction<SHParseDisplayNameFn>("SHParseDisplayName");
     if (!parse)
         return nullptr;
     const int length = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
@@ -25,7 +25,7 @@ ItemIdList itemOf(const std::string& path)
 
 bool shellOpen(const std::string& path)
 {
-    const auto execute = shell_functions::shellExecute();
+    const auto execute = shellFunction<ShellExecuteAFn>("ShellExecuteA");
     return execute &&
            reinterpret_cast<INT_PTR>(execute(nullptr, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL)) > 32;
 }
@@ -35,13 +35,13 @@ class ComUse {
 public:
     ComUse()
     {
-        const auto initialize = shell_functions::initializeCom();
+        const auto initialize = comFunction<CoInitializeExFn>("CoInitializeEx");
         initialized_ = initialize && SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED));
     }
     ~ComUse()
     {
         if (initialized_)
-            if (const auto uninitialize = shell_functions::uninitializeCom())
+            if (const auto uninitialize = comFunction<CoUninitializeFn>("CoUninitialize"))
                 uninitialize();
     }
     ComUse(const ComUse&) = delete;
@@ -58,7 +58,7 @@ bool WindowsShell::showInFolder(const std::string& folder, const std::string& se
     if (!selected.empty()) {
         const ComUse com;
         // The item alone: Explorer opens the folder that holds it and selects it.
-        const auto openAndSelect = shell_functions::openFolderAndSelectItems();
+        const auto openAndSelect = shellFunction<SHOpenFolderAndSelectItemsFn>("SHOpenFolderAndSelectItems");
         if (const ItemIdList item = itemOf(selected); item && openAndSelect)
             if (SUCCEEDED(openAndSelect(item.get(), 0, nullptr, 0)))
                 return true;

@@ -7,8 +7,8 @@ namespace fw {
 std::optional<std::string> desktopFolder()
 {
     namespace shell = shell_functions;
-    const auto getLocation = shell::getSpecialFolderLocation();
-    const auto getPath = shell::getPathFromIdList();
+    const auto getLocation = shell::shellFunction<shell::SHGetSpecialFolderLocationFn>("SHGetSpecialFolderLocation");
+    const auto getPath = shell::shellFunction<shell::SHGetPathFromIDListAFn>("SHGetPathFromIDListA");
     ITEMIDLIST* location = nullptr;
     if (!getLocation || !getPath || FAILED(getLocation(nullptr, CSIDL_DESKTOP, &location)) || !location)
         return std::nullopt;

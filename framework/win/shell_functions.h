@@ -8,6 +8,8 @@
 
 #include <memory>
 
+#include "framework/win/system_function.h"
+
 namespace fw::shell_functions {
 
 using SHGetSpecialFolderLocationFn = HRESULT(WINAPI*)(HWND, int, PIDLIST_ABSOLUTE*);
@@ -19,14 +21,17 @@ using CoTaskMemFreeFn = void(WINAPI*)(LPVOID);
 using CoInitializeExFn = HRESULT(WINAPI*)(LPVOID, DWORD);
 using CoUninitializeFn = void(WINAPI*)();
 
-SHGetSpecialFolderLocationFn getSpecialFolderLocation();
-SHGetPathFromIDListAFn getPathFromIdList();
-SHParseDisplayNameFn parseDisplayName();
-SHOpenFolderAndSelectItemsFn openFolderAndSelectItems();
-ShellExecuteAFn shellExecute();
-CoTaskMemFreeFn taskMemFree();
-CoInitializeExFn initializeCom();
-CoUninitializeFn uninitializeCom();
+// The function of that name from shell32.dll, or (com) ole32.dll; null where it cannot be had.
+template <typename Function>
+Function shellFunction(const char* name)
+{
+    return loadedSystemFunction<Function>("shell32.dll", name);
+}
+template <typename Function>
+Function comFunction(const char* name)
+{
+    return loadedSystemFunction<Function>("ole32.dll", name);
+}
 
 // An item list the shell made, freed with the shell's allocator.
 struct ItemIdListDeleter {
