@@ -79,9 +79,9 @@ void TForm_Main::createControls()
     LabelPath.create(parent, L::kLabelPath, "");
     Label2.create(parent, L::kLabel2, T.credit);
     Image1.create(parent, L::kImage1);
-    CheckBoxClipboard.create(parent, L::kCheckBoxClipboard, T.checkBoxClipboard);
-    CheckBoxPng.create(parent, L::kCheckBoxPng, T.checkBoxPng);
-    ButtonOpenFolder.create(parent, L::kButtonOpenFolder, T.buttonOpenFolder);
+    CheckBoxClipboard.create(parent, L::added::kCheckBoxClipboard, T.checkBoxClipboard);
+    CheckBoxPng.create(parent, L::added::kCheckBoxPng, T.checkBoxPng);
+    ButtonOpenFolder.create(parent, L::added::kButtonOpenFolder, T.buttonOpenFolder);
 
     DriveComboBox1.bind(DirectoryListBox1);
     DirectoryListBox1.setPathLabel(&LabelPath);

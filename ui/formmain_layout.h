@@ -24,9 +24,11 @@ inline constexpr fw::Placement kLabel1{106, {16, 16, 138, 13}};
 inline constexpr fw::Placement kLabelPath{107, {8, 80, 124, 13}};
 inline constexpr fw::Placement kLabel2{108, {8, 464, 321, 13}};
 inline constexpr fw::Placement kImage1{109, {336, 16, 481, 481}};
-// In the free part of the left column, after the others in tab order.
+// Added since: in the free part of the left column, after the others in tab order.
+namespace added {
 inline constexpr fw::Placement kCheckBoxClipboard{110, {16, 200, 300, 17}};
 inline constexpr fw::Placement kCheckBoxPng{111, {16, 224, 300, 17}};
 inline constexpr fw::Placement kButtonOpenFolder{112, {24, 256, 113, 25}};
+}  // namespace added
 
 }  // namespace ui::layout

@@ -110,7 +110,7 @@ TEST_F(ClipboardAndKey, ACaptureGoesToTheClipboardWhenTickedAndCtrlCCopiesThePre
     EXPECT_TRUE(screen.shownBy(clipboardPicture()));
 
     // Unticked, the next capture leaves the clipboard alone; Ctrl+C copies what the preview shows.
-    w.click(GetDlgItem(w.window(), ui::layout::kCheckBoxClipboard.id));
+    w.click(GetDlgItem(w.window(), ui::layout::added::kCheckBoxClipboard.id));
     EXPECT_TRUE(e2e::waitUntil(5000, [] { return stored("clipboard") == "0"; }));
     putTextOnClipboard("something else");
     ASSERT_TRUE(capture().ended);

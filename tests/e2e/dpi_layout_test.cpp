@@ -76,8 +76,8 @@ TEST_F(DpiLayout, At144DpiEveryControlStandsAtItsDesignedRectangleTimesOneAndAHa
         {"ButtonDesktop", L::kButtonDesktop, Whole},    {"Memo1", L::kMemo1, Whole},
         {"Label1", L::kLabel1, FromText},               {"LabelPath", L::kLabelPath, FromText},
         {"Label2", L::kLabel2, FromText},               {"Image1", L::kImage1, Whole},
-        {"CheckBoxClipboard", L::kCheckBoxClipboard, Whole}, {"CheckBoxPng", L::kCheckBoxPng, Whole},
-        {"ButtonOpenFolder", L::kButtonOpenFolder, Whole},
+        {"CheckBoxClipboard", L::added::kCheckBoxClipboard, Whole}, {"CheckBoxPng", L::added::kCheckBoxPng, Whole},
+        {"ButtonOpenFolder", L::added::kButtonOpenFolder, Whole},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
