@@ -1,6 +1,8 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <atomic>
+#include <thread>
 
 
 #include "capture/capture_command.h"
@@ -181,6 +183,41 @@ TEST_F(CaptureTest, LinksPlantedInTheStagingFolderLeaveTheirTargetsAlone)
         testing_support::removeUnixName(c.planted);
         DeleteFileA(shot("hhshot1.jpg").c_str());
     }
+}
+
+// Another program watching the shared folder overwrites the staged loader whenever it can.
+// (Windows refuses it outright by the file's access list, which Wine does not enforce; what
+// both show is that the file is held from its check until the loader has run, so that the
+// program never runs bytes other than its own.)
+TEST_F(CaptureTest, BytesWrittenIntoTheStagedLoaderByAnotherProgramAreNeverRun)
+{
+    TForm_Main& f = open();
+    handheld("delay=300");
+    std::atomic<int> overwritten{0};
+    std::atomic<bool> done{false};
+    std::thread other([&] {
+        while (!done) {
+            fw::UniqueFile file(CreateFileA(kStagedLoader, GENERIC_WRITE,
+                                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                            OPEN_EXISTING, 0, nullptr));
+            DWORD written = 0;
+            if (file && WriteFile(file.get(), "MZ not the loader", 17, &written, nullptr))
+                ++overwritten;
+        }
+    });
+    int saved = 0;
+    for (int capture = 0; capture < 5; ++capture) {
+        boxes.boxes.clear();
+        pressCapture();
+        if (boxes.boxes.empty())
+            ++saved;
+        else  // changed before its check: never started
+            EXPECT_EQ(boxes.boxes[0].text, "Cannot create file c:\\temp\\JavaLoader.exe.");
+    }
+    done = true;
+    other.join();
+    EXPECT_EQ(testing_support::namesIn(shots).size(), static_cast<std::size_t>(saved));
+    EXPECT_EQ(f.Memo1.contents().find("not the loader"), std::string::npos);
 }
 
 TEST_F(CaptureTest, AHelperTheLoaderLeavesHoldingItsOutputIsEndedAndThePictureSaved)
