@@ -104,6 +104,8 @@ CaptureOutcome capture(const CaptureRequest& request, CaptureWindow& window, std
         return message(texts::kCannotCreatePipe);
     case LoaderRunResult::ProcessFailed:
         return message(texts::kCannotStartLoader);
+    case LoaderRunResult::Cancelled:
+        return {CaptureOutcome::Kind::Cancelled, {}};
     case LoaderRunResult::TimedOut:
         return message(texts::kLoaderTimedOut);
     case LoaderRunResult::Finished:

@@ -38,6 +38,7 @@ struct CaptureOutcome {
         Message,  // text: what the message box says
         Error,    // text: the raised error's message, for the error box
         Locked,   // no bitmap, and the loader asked for the handheld's password
+        Cancelled,  // ended early on purpose: nothing to show
     };
     Kind kind;
     std::string text;

@@ -84,9 +84,49 @@ private:
     char buffer_[kReadSize + 1] = {};
 };
 
-}  // namespace
+// How the thread that runs the loader waits between turns.
+class RunWait {
+public:
+    virtual ~RunWait() = default;
+    // Called at every turn; true when the run is to end at once.
+    virtual bool cancelled() = 0;
+    // Waits for at most the time, or until the loader (when given) ends.
+    virtual void wait(HANDLE loader, DWORD milliseconds) = 0;
+};
 
-LoaderRunResult runLoader(LoaderLog& log, std::chrono::milliseconds bound, const char* commandLine)
+// The window's thread: it paints, drops input and handles sent messages meanwhile.
+class WindowThreadWait : public RunWait {
+public:
+    bool cancelled() override
+    {
+        holdInputKeepPainting(cursor_);
+        return false;
+    }
+    void wait(HANDLE loader, DWORD milliseconds) override
+    {
+        MsgWaitForMultipleObjects(loader ? 1 : 0, &loader, FALSE, milliseconds, QS_ALLINPUT);
+    }
+
+private:
+    WaitCursor cursor_;
+};
+
+// A thread of its own: it waits for the loader or for the cancel event only.
+class WorkerThreadWait : public RunWait {
+public:
+    explicit WorkerThreadWait(HANDLE cancel) : cancel_(cancel) {}
+    bool cancelled() override { return WaitForSingleObject(cancel_, 0) == WAIT_OBJECT_0; }
+    void wait(HANDLE loader, DWORD milliseconds) override
+    {
+        const HANDLE handles[] = {cancel_, loader};
+        WaitForMultipleObjects(loader ? 2 : 1, handles, FALSE, milliseconds);
+    }
+
+private:
+    HANDLE cancel_;
+};
+
+LoaderRunResult run(LoaderLog& log, std::chrono::milliseconds bound, const char* commandLine, RunWait& waiting)
 {
     SECURITY_ATTRIBUTES security{};
     security.nLength = kPipeSecurityAttributesSize;
@@ -113,10 +153,12 @@ LoaderRunResult runLoader(LoaderLog& log, std::chrono::milliseconds bound, const
     writeEnd.reset();
 
     PipeReader output(readEnd.get(), log);
-    WaitCursor cursor;
     ULONGLONG loaderEndedAt = 0;
     for (;;) {
-        holdInputKeepPainting(cursor);
+        if (waiting.cancelled()) {
+            loader.endAll();
+            return LoaderRunResult::Cancelled;
+        }
         const PipeState state = output.readAvailable();
         const ULONGLONG now = GetTickCount64();
         if (!loaderEndedAt && loader.ended())
@@ -132,10 +174,31 @@ LoaderRunResult runLoader(LoaderLog& log, std::chrono::milliseconds bound, const
             loader.endAll();
             return LoaderRunResult::TimedOut;
         }
-        const DWORD wait = static_cast<DWORD>(std::min(deadline - now, kPollIntervalMs));
-        const HANDLE handles[] = {loader.handle()};
-        MsgWaitForMultipleObjects(loaderEndedAt ? 0 : 1, handles, FALSE, wait, QS_ALLINPUT);
+        waiting.wait(loaderEndedAt ? nullptr : loader.handle(),
+                     static_cast<DWORD>(std::min(deadline - now, kPollIntervalMs)));
     }
+}
+
+}  // namespace
+
+LoaderRunResult runLoader(LoaderLog& log, std::chrono::milliseconds bound, const char* commandLine)
+{
+    WindowThreadWait waiting;
+    return run(log, bound, commandLine, waiting);
+}
+
+RunCancel::RunCancel() : event_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {}
+
+void RunCancel::cancel() const
+{
+    SetEvent(event_.get());
+}
+
+LoaderRunResult runLoaderInBackground(LoaderLog& log, const RunCancel& cancel, std::chrono::milliseconds bound,
+                                      const char* commandLine)
+{
+    WorkerThreadWait waiting(cancel.event());
+    return run(log, bound, commandLine, waiting);
 }
 
 }  // namespace capture

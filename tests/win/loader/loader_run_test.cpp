@@ -174,6 +174,40 @@ TEST_F(LoaderRun, StandInThatGetsNoScreenFinishesWithoutABitmap)
     }
 }
 
+TEST_F(LoaderRun, ARunOnAThreadOfItsOwnWritesTheBitmapAndEndsAtOnceWhenCancelled)
+{
+    stage();
+    capture::RunCancel never;
+    {
+        ScopedEnvironment handheld("VISTREL_HANDHELD", "");
+        MemoryLog log;
+        capture::LoaderRunResult result{};
+        std::thread([&] { result = capture::runLoaderInBackground(log, never); }).join();
+        EXPECT_EQ(result, capture::LoaderRunResult::Finished);
+        EXPECT_TRUE(fileExists(capture::kCaptureBitmap));
+        EXPECT_NE(log.all().find("Screen saved"), std::string::npos);
+    }
+
+    DeleteFileA(capture::kCaptureBitmap);
+    ScopedEnvironment slow("VISTREL_HANDHELD", "delay=2000");
+    capture::RunCancel cancel;
+    MemoryLog log;
+    std::atomic<ULONGLONG> ended{0};
+    capture::LoaderRunResult result{};
+    std::thread run([&] {
+        result = capture::runLoaderInBackground(log, cancel);
+        ended = GetTickCount64();
+    });
+    Sleep(300);
+    const ULONGLONG cancelled = GetTickCount64();
+    cancel.cancel();
+    run.join();
+    EXPECT_EQ(result, capture::LoaderRunResult::Cancelled);
+    EXPECT_LT(ended - cancelled, 100u);
+    EXPECT_TRUE(processesNamed("JavaLoader.exe").empty());
+    EXPECT_FALSE(fileExists(capture::kCaptureBitmap));
+}
+
 TEST_F(LoaderRun, StandInWritesTheCaptureBitmap)
 {
     stage();
