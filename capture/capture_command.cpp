@@ -11,6 +11,7 @@
 #include "capture/staging_paths.h"
 #include "framework/error.h"
 #include "framework/win/file_system.h"
+#include "framework/win/secret_text.h"
 
 namespace capture {
 namespace {
@@ -64,26 +65,13 @@ private:
     std::string said_;
 };
 
-// A command line that holds a password, wiped when it is no longer needed.
-class SecretCommandLine {
-public:
-    explicit SecretCommandLine(const std::string& password) : text_(loaderCommandLine(password)) {}
-    ~SecretCommandLine() { SecureZeroMemory(text_.data(), text_.size()); }
-    SecretCommandLine(const SecretCommandLine&) = delete;
-    SecretCommandLine& operator=(const SecretCommandLine&) = delete;
-    const char* get() const { return text_.c_str(); }
-
-private:
-    std::string text_;
-};
-
 // Stages the loader and runs it; the staged file is held against change until it has run.
 LoaderRunResult stageAndRunLoader(const fw::HeldFolder& folder, LoaderLog& log, std::chrono::milliseconds bound,
                                   const std::string& password)
 {
     const StagedLoader loader = stageLoader(folder);
-    const SecretCommandLine commandLine(password);
-    return runLoader(log, bound, commandLine.get());
+    const fw::SecretText commandLine(loaderCommandLine(password));  // wiped when done with
+    return runLoader(log, bound, commandLine.text().c_str());
 }
 
 CaptureOutcome message(const char* text)

@@ -231,7 +231,7 @@ void TForm_Main::ButtonOpenFolderClick()
     // The last picture is selected when it is still there, in the folder shown.
     const std::string withSeparator = !folder.empty() && folder.back() == '\\' ? folder : folder + "\\";
     const bool inFolder = !lastSaved_.empty() && fw::fileExists(lastSaved_) &&
-                          lstrcmpiA(fw::folderPart(lastSaved_, fw::isLeadByte).c_str(), withSeparator.c_str()) == 0;
+                          fw::samePathText(fw::folderPart(lastSaved_, fw::isLeadByte), withSeparator);
     if (!shell_.showInFolder(folder, inFolder ? lastSaved_ : std::string()))
         boxes().message(ui::kTexts.cannotOpenFolder + folder);
 }

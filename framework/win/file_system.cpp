@@ -20,6 +20,12 @@ bool isLeadByte(unsigned char c)
     return IsDBCSLeadByte(c) != FALSE;
 }
 
+bool samePathText(const std::string& a, const std::string& b)
+{
+    return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), static_cast<int>(a.size()), b.c_str(),
+                          static_cast<int>(b.size())) == CSTR_EQUAL;
+}
+
 std::string currentDirectory()
 {
     std::string buffer(MAX_PATH, '\0');

@@ -11,6 +11,9 @@ bool fileExists(const std::string& path);
 bool folderExists(const std::string& path);
 // True for the first byte of a double-byte character in the system code page.
 bool isLeadByte(unsigned char c);
+// True when the two paths are the same text without regard to case, as Windows compares
+// file names.
+bool samePathText(const std::string& a, const std::string& b);
 // The process's current directory.
 std::string currentDirectory();
 

@@ -28,12 +28,6 @@ std::string finalPath(HANDLE handle)
     return path.rfind("\\\\?\\", 0) == 0 ? path.substr(4) : path;
 }
 
-bool sameIgnoringCase(const std::string& a, const std::string& b)
-{
-    return CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, a.c_str(), static_cast<int>(a.size()), b.c_str(),
-                          static_cast<int>(b.size())) == CSTR_EQUAL;
-}
-
 std::string joinPath(const std::string& folder, const std::string& name)
 {
     return !folder.empty() && folder.back() == '\\' ? folder + name : folder + "\\" + name;
@@ -59,7 +53,7 @@ bool isPlainFile(HANDLE file, const std::string& expectedFinalPath, bool singleN
     if (singleName && info.nNumberOfLinks != 1)
         return false;
     const std::string resolved = finalPath(file);
-    return !resolved.empty() && sameIgnoringCase(resolved, expectedFinalPath);
+    return !resolved.empty() && samePathText(resolved, expectedFinalPath);
 }
 
 }  // namespace
@@ -80,7 +74,7 @@ std::optional<HeldFolder> HeldFolder::hold(const std::string& path)
     // The folder must be where its name stands, not somewhere a link leads.
     std::string resolved = finalPath(folder.get());
     const std::string expected = resolvedName(path);
-    if (resolved.empty() || expected.empty() || !sameIgnoringCase(resolved, expected))
+    if (resolved.empty() || expected.empty() || !samePathText(resolved, expected))
         return std::nullopt;
     return HeldFolder(std::move(folder), path, std::move(resolved));
 }

@@ -26,12 +26,6 @@ bool lessIgnoringCase(const std::string& a, const std::string& b)
            CSTR_LESS_THAN;
 }
 
-bool equalIgnoringCase(const std::string& a, const std::string& b)
-{
-    return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1) ==
-           CSTR_EQUAL;
-}
-
 std::string withBackslash(const std::string& folder)
 {
     return !folder.empty() && folder.back() == '\\' ? folder : folder + "\\";
@@ -79,7 +73,7 @@ void DirectoryListBox::setDirectory(const std::string& path)
     if (!SetCurrentDirectoryA(path.c_str()))
         throw errors::inOutError(GetLastError());
     const std::string entered = currentDirectory();
-    const bool changed = !equalIgnoringCase(entered, directory_);
+    const bool changed = !samePathText(entered, directory_);
     directory_ = entered;
     rebuild();
     if (changed && onChange)
